@@ -1,0 +1,83 @@
+// Result blocks and the bounded text writer.
+//
+// Every value handed back to the server lives in one block of exactly 32768 bytes obtained
+// from ib_util_malloc; the server frees it. A text result holds at most 32767 bytes plus
+// the terminating NUL. TextOut is the only way text reaches a block: it can never write
+// past the capacity it was given, whatever the routine asks of it.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+namespace brindle::frame {
+
+inline constexpr std::size_t kBlockSize = 32768;
+inline constexpr std::size_t kTextCapacity = kBlockSize - 1;
+
+// One fresh result block, or nullptr when the server's allocator fails.
+void* allocate_block() noexcept;
+
+// Obtains the memory a TextOut writes into: returns a buffer of capacity + 1 bytes or nullptr.
+using Allocator = void* (*)(std::size_t bytes) noexcept;
+
+void* block_allocator(std::size_t bytes) noexcept;  // result block (bytes <= kBlockSize)
+
+// Bounded writer. The buffer is obtained on first use (or by finish()), so a routine that
+// decides on SQL NULL before writing anything costs no allocation. Bytes beyond the
+// capacity are dropped: output is cut, never written past the end.
+class TextOut {
+public:
+    explicit TextOut(Allocator alloc = &block_allocator, std::size_t capacity = kTextCapacity) noexcept
+        : alloc_(alloc), want_(capacity) {}
+    TextOut(const TextOut&) = delete;
+    TextOut& operator=(const TextOut&) = delete;
+
+    void put(char c) noexcept {
+        if (len_ < cap_) {
+            buf_[len_++] = c;
+        } else {
+            slow_put(c);
+        }
+    }
+    void append(std::string_view s) noexcept;
+    void append(const char* p, std::size_t n) noexcept { append(std::string_view(p, n)); }
+    void fill(char c, std::size_t n) noexcept;
+
+    // Direct access for routines that build their text in place. reserve(n) makes room for
+    // up to n more bytes and returns where they go together with how many fit (<= n); the
+    // caller writes them and then calls commit(count).
+    struct Span {
+        char* data;
+        std::size_t size;
+    };
+    Span reserve(std::size_t n) noexcept;
+    void commit(std::size_t n) noexcept { len_ += (n <= cap_ - len_) ? n : cap_ - len_; }
+
+    // The text written so far (valid once anything was written or reserved).
+    char* data() noexcept { return buf_; }
+    const char* data() const noexcept { return buf_; }
+    std::size_t size() const noexcept { return len_; }
+    std::size_t capacity() const noexcept { return want_; }
+    std::size_t room() const noexcept { return want_ - len_; }
+    bool full() const noexcept { return len_ >= want_; }
+    void truncate(std::size_t n) noexcept {
+        if (n < len_) len_ = n;
+    }
+
+    // Terminates the text and hands the buffer over: nullptr when the allocator failed.
+    char* finish() noexcept;
+
+private:
+    bool open() noexcept;
+    void slow_put(char c) noexcept;
+
+    Allocator alloc_;
+    std::size_t want_;
+    char* buf_ = nullptr;
+    std::size_t len_ = 0;
+    std::size_t cap_ = 0;  // 0 until the buffer is obtained
+    bool failed_ = false;
+};
+
+}  // namespace brindle::frame
