@@ -1,0 +1,257 @@
+// Character constants, substrings, trimming, padding and repetition.
+#include <cstdint>
+#include <string_view>
+
+#include "frame/text.h"
+#include "frame/udf.h"
+
+namespace brindle::string {
+namespace {
+
+using frame::TextOut;
+using std::string_view;
+
+// Length of a text as the signed 64-bit value all position arithmetic is done in, so that no
+// combination of 32-bit arguments can overflow.
+int64_t length(string_view s) { return static_cast<int64_t>(s.size()); }
+
+// s[from, from + count), both already within the text.
+void put_range(TextOut& out, string_view s, int64_t from, int64_t count) {
+    if (count > 0) out.append(s.substr(static_cast<size_t>(from), static_cast<size_t>(count)));
+}
+
+// ---- character constants ---------------------------------------------------------------
+
+template <char... Bytes>
+void constant(TextOut& out) {
+    (out.put(Bytes), ...);
+}
+
+void character(TextOut& out, string_view s) {
+    if (!s.empty()) out.put(s[0]);
+}
+
+// ---- repetition ------------------------------------------------------------------------
+
+void strofchar(TextOut& out, string_view c, int32_t n) {
+    if (c.empty() || n <= 0) return;
+    out.fill(c[0], static_cast<size_t>(n));  // cut at the block's capacity
+}
+
+void space(TextOut& out, int32_t n) { strofchar(out, " ", n); }
+
+void strrepeat(TextOut& out, string_view s, int32_t n) {
+    if (s.empty()) return;
+    for (int32_t i = 0; i < n && !out.full(); ++i) out.append(s);
+}
+
+int32_t stringlength(string_view s) { return static_cast<int32_t>(s.size()); }
+
+void reverse(TextOut& out, string_view s) {
+    auto span = out.reserve(s.size());
+    for (size_t i = 0; i < span.size; ++i) span.data[i] = s[s.size() - 1 - i];
+    out.commit(span.size);
+}
+
+void repeattrim(TextOut& out, string_view s, string_view c) {
+    if (c.empty()) {
+        out.append(s);
+        return;
+    }
+    const char r = c[0];
+    for (size_t i = 0; i < s.size(); ++i) {
+        out.put(s[i]);
+        if (s[i] == r) {
+            while (i + 1 < s.size() && s[i + 1] == r) ++i;
+        }
+    }
+}
+
+// ---- substrings ------------------------------------------------------------------------
+
+void left(TextOut& out, string_view s, int32_t n) {
+    const int64_t k = n < 1 ? 0 : (n > length(s) ? length(s) : n);
+    put_range(out, s, 0, k);
+}
+
+void right(TextOut& out, string_view s, int32_t n) {
+    const int64_t k = n < 1 ? 0 : (n > length(s) ? length(s) : n);
+    put_range(out, s, length(s) - k, k);
+}
+
+void mid(TextOut& out, string_view s, int64_t start, int64_t count) {
+    if (count < 1 || start < 0 || start >= length(s)) return;
+    const int64_t avail = length(s) - start;
+    put_range(out, s, start, count < avail ? count : avail);
+}
+
+void mid0(TextOut& out, string_view s, int32_t start, int32_t count) { mid(out, s, start, count); }
+
+void mid1(TextOut& out, string_view s, int32_t start, int32_t count) {
+    mid(out, s, int64_t{start} - 1, count);
+}
+
+// Unlike mid, a negative start is not moved to the beginning: the piece would begin before
+// the text, so the result is empty.
+void strcopy(TextOut& out, string_view s, int32_t start, int32_t count) {
+    int64_t n = count > 0 ? count : 0;
+    if (start < 0 || start >= length(s)) return;
+    if (start + n > length(s)) n = length(s) - start;
+    put_range(out, s, start, n);
+}
+
+bool strrm(TextOut& out, string_view s, int32_t pos) {
+    if (s.empty()) return false;
+    if (pos < 0 || pos >= length(s)) {
+        out.append(s);
+    } else {
+        put_range(out, s, 0, pos);
+        put_range(out, s, int64_t{pos} + 1, length(s) - pos - 1);
+    }
+    return true;
+}
+
+void strstuff(TextOut& out, string_view s, int32_t start, int32_t count, string_view insert) {
+    const int64_t a = length(s);
+    const int64_t b = length(insert);
+    const int64_t d = start > a ? a : (start > 0 ? int64_t{start} - 1 : 0);
+    put_range(out, s, 0, d);
+    out.append(insert);
+    int64_t r = d + count;
+    if (r >= a) r = a;
+    if (r < 0) r = 0;  // a count reaching before the text resumes at its start
+    // The output never holds more than a + b + 1 bytes.
+    const int64_t room = (a + b + 1) - (d + b);
+    const int64_t rest = a - r;
+    put_range(out, s, r, rest < room ? rest : room);
+}
+
+void linewrap(TextOut& out, string_view s, int32_t start, int32_t width) {
+    if (start < 0 || start >= length(s) || width <= 0) return;
+    const int64_t rest = length(s) - start;
+    if (rest <= width) {
+        put_range(out, s, start, rest);
+        return;
+    }
+    int64_t p = int64_t{start} + width - 1;
+    while (p > start && !frame::is_space(s[static_cast<size_t>(p)])) --p;
+    if (p == start) {
+        put_range(out, s, start, width);  // no break: hard cut
+    } else {
+        put_range(out, s, start, p - start + 1);
+    }
+}
+
+// ---- trimming --------------------------------------------------------------------------
+
+void ltrim(TextOut& out, string_view s) { out.append(frame::trim_left(s)); }
+void rtrim(TextOut& out, string_view s) { out.append(frame::trim_right(s)); }
+void lrtrim(TextOut& out, string_view s) { out.append(frame::trim_right(frame::trim_left(s))); }
+
+// ---- padding ---------------------------------------------------------------------------
+// The output is max(width, len) bytes; a text longer than width is never cut. An empty pad
+// text gives nothing to fill with, so the text comes back unpadded.
+
+void padleft(TextOut& out, string_view s, string_view pad, int32_t width) {
+    if (width <= length(s) || pad.empty()) {
+        out.append(s);
+        return;
+    }
+    // The pattern ends flush against the text. When the whole would not fit the block, the
+    // bytes furthest from the text are the ones left out, so the text itself is kept.
+    int64_t fill = width - length(s);
+    const int64_t room = static_cast<int64_t>(out.room());
+    if (fill + length(s) > room) fill = room > length(s) ? room - length(s) : 0;
+    const int64_t plen = length(pad);
+    auto span = out.reserve(static_cast<size_t>(fill));
+    for (int64_t k = 0; k < fill; ++k) {
+        span.data[k] = pad[static_cast<size_t>(plen - 1 - (fill - 1 - k) % plen)];
+    }
+    out.commit(span.size);
+    out.append(s);
+}
+
+void fill_pattern(TextOut& out, string_view pad, int64_t n) {
+    while (n > 0 && !out.full()) {
+        const int64_t k = n < length(pad) ? n : length(pad);
+        put_range(out, pad, 0, k);
+        n -= k;
+    }
+}
+
+void padright(TextOut& out, string_view s, string_view pad, int32_t width) {
+    out.append(s);
+    if (width > length(s) && !pad.empty()) fill_pattern(out, pad, width - length(s));
+}
+
+void padcenter(TextOut& out, string_view s, string_view pad, int32_t width) {
+    if (width <= length(s) || pad.empty()) {
+        out.append(s);
+        return;
+    }
+    const int64_t diff = width - length(s);
+    fill_pattern(out, pad, diff - diff / 2);
+    out.append(s);
+    fill_pattern(out, pad, diff / 2);
+}
+
+void r_padleft(TextOut& out, string_view s, int32_t width, string_view pad) { padleft(out, s, pad, width); }
+void r_padright(TextOut& out, string_view s, int32_t width, string_view pad) { padright(out, s, pad, width); }
+
+}  // namespace
+}  // namespace brindle::string
+
+namespace s = brindle::string;
+using brindle::frame::udf;
+
+BRINDLE_ENTRY char* crlf() { return udf<s::constant<'\r', '\n'>>(); }
+BRINDLE_ENTRY char* lf() { return udf<s::constant<'\n'>>(); }
+BRINDLE_ENTRY char* tab() { return udf<s::constant<'\t'>>(); }
+BRINDLE_ENTRY char* nbsp() { return udf<s::constant<'\xA0'>>(); }
+BRINDLE_ENTRY char* dqm() { return udf<s::constant<'"'>>(); }
+BRINDLE_ENTRY char* sqm() { return udf<s::constant<'\''>>(); }
+BRINDLE_ENTRY char* character(const char* t) { return udf<s::character>(t); }
+BRINDLE_ENTRY char* space(const int32_t* n) { return udf<s::space>(n); }
+BRINDLE_ENTRY char* strofchar(const char* c, const int32_t* n) { return udf<s::strofchar>(c, n); }
+BRINDLE_ENTRY char* strrepeat(const char* t, const int32_t* n) { return udf<s::strrepeat>(t, n); }
+BRINDLE_ENTRY int32_t* stringlength(const char* t) { return udf<s::stringlength>(t); }
+BRINDLE_ENTRY char* reverse(const char* t) { return udf<s::reverse>(t); }
+BRINDLE_ENTRY char* left(const char* t, const int32_t* n) { return udf<s::left>(t, n); }
+BRINDLE_ENTRY char* right(const char* t, const int32_t* n) { return udf<s::right>(t, n); }
+BRINDLE_ENTRY char* mid(const char* t, const int32_t* start, const int32_t* count) {
+    return udf<s::mid0>(t, start, count);
+}
+BRINDLE_ENTRY char* mid1(const char* t, const int32_t* start, const int32_t* count) {
+    return udf<s::mid1>(t, start, count);
+}
+BRINDLE_ENTRY char* strcopy(const char* t, const int32_t* start, const int32_t* count) {
+    return udf<s::strcopy>(t, start, count);
+}
+BRINDLE_ENTRY char* strrm(const char* t, const int32_t* pos) { return udf<s::strrm>(t, pos); }
+BRINDLE_ENTRY char* strstuff(const char* t, const int32_t* start, const int32_t* count, const char* ins) {
+    return udf<s::strstuff>(t, start, count, ins);
+}
+BRINDLE_ENTRY char* linewrap(const char* t, const int32_t* start, const int32_t* width) {
+    return udf<s::linewrap>(t, start, width);
+}
+BRINDLE_ENTRY char* ltrim(const char* t) { return udf<s::ltrim>(t); }
+BRINDLE_ENTRY char* rtrim(const char* t) { return udf<s::rtrim>(t); }
+BRINDLE_ENTRY char* lrtrim(const char* t) { return udf<s::lrtrim>(t); }
+BRINDLE_ENTRY char* padleft(const char* t, const char* pad, const int32_t* width) {
+    return udf<s::padleft>(t, pad, width);
+}
+BRINDLE_ENTRY char* r_padleft(const char* t, const int32_t* width, const char* pad) {
+    return udf<s::r_padleft>(t, width, pad);
+}
+BRINDLE_ENTRY char* padright(const char* t, const char* pad, const int32_t* width) {
+    return udf<s::padright>(t, pad, width);
+}
+BRINDLE_ENTRY char* r_padright(const char* t, const int32_t* width, const char* pad) {
+    return udf<s::r_padright>(t, width, pad);
+}
+BRINDLE_ENTRY char* padcenter(const char* t, const char* pad, const int32_t* width) {
+    return udf<s::padcenter>(t, pad, width);
+}
+// The one function of this family that accepts a NULL argument: without a character to
+// shorten runs of, the text is copied.
+BRINDLE_ENTRY char* repeattrim(const char* t, const char* c) { return udf<s::repeattrim>(t, c != nullptr ? c : ""); }
