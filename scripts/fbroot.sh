@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Makes a private Firebird engine root for running the engine embedded (no server process):
-#   fbroot.sh <root dir> <directory holding Brindle_FB.so>
+#   fbroot.sh <root dir> <directory holding Brindle_FB.so> [further module directory ...]
 # The root links the system's engine plugins, character sets and messages, and has its own
 # firebird.conf that allows external functions from the module's directory only.
 set -euo pipefail
 root=$1
-moddir=$(cd "$2" && pwd)
+moddirs=""
+shift
+for d in "${@}"; do moddirs="${moddirs:+$moddirs;}$(cd "$d" && pwd)"; done
 fbdir=""
 for d in /usr/lib/x86_64-linux-gnu/firebird/3.0 /usr/lib/firebird/3.0 /opt/firebird; do
   if [ -d "$d/plugins" ]; then fbdir=$d; break; fi
@@ -17,6 +19,6 @@ ln -sfn "$fbdir/intl" "$root/intl"
 ln -sf "$fbdir/firebird.msg" "$root/firebird.msg"
 cp "$(readlink -f "$fbdir/plugins.conf")" "$root/plugins.conf"
 cat > "$root/firebird.conf" <<CONF
-UdfAccess = Restrict $moddir
+UdfAccess = Restrict $moddirs
 Providers = Engine12
 CONF

@@ -20,6 +20,23 @@ void put_range(TextOut& out, string_view s, int64_t from, int64_t count) {
     if (count > 0) out.append(s.substr(static_cast<size_t>(from), static_cast<size_t>(count)));
 }
 
+// Writes n bytes of the endless repetition of pattern, starting at pattern[offset]: byte i is
+// pattern[(offset + i) % len]. One period is written, then the text already written is copied
+// onto its end, doubling each time, so the cost does not grow with the pattern's shortness.
+void repeat_pattern(TextOut& out, string_view pattern, int64_t offset, int64_t n) {
+    const int64_t plen = length(pattern);
+    if (plen == 0 || n <= 0) return;
+    const size_t start = out.size();
+    const int64_t first = n < plen ? n : plen;
+    for (int64_t i = 0; i < first; ++i) out.put(pattern[static_cast<size_t>((offset + i) % plen)]);
+    int64_t written = first;
+    while (written < n && !out.full()) {
+        const int64_t chunk = written < n - written ? written : n - written;
+        out.append(out.data() + start, static_cast<size_t>(chunk));
+        written += chunk;
+    }
+}
+
 // ---- character constants ---------------------------------------------------------------
 
 template <char... Bytes>
@@ -41,8 +58,7 @@ void strofchar(TextOut& out, string_view c, int32_t n) {
 void space(TextOut& out, int32_t n) { strofchar(out, " ", n); }
 
 void strrepeat(TextOut& out, string_view s, int32_t n) {
-    if (s.empty()) return;
-    for (int32_t i = 0; i < n && !out.full(); ++i) out.append(s);
+    if (n > 0) repeat_pattern(out, s, 0, length(s) * n);
 }
 
 int32_t stringlength(string_view s) { return static_cast<int32_t>(s.size()); }
@@ -163,25 +179,13 @@ void padleft(TextOut& out, string_view s, string_view pad, int32_t width) {
     const int64_t room = static_cast<int64_t>(out.room());
     if (fill + length(s) > room) fill = room > length(s) ? room - length(s) : 0;
     const int64_t plen = length(pad);
-    auto span = out.reserve(static_cast<size_t>(fill));
-    for (int64_t k = 0; k < fill; ++k) {
-        span.data[k] = pad[static_cast<size_t>(plen - 1 - (fill - 1 - k) % plen)];
-    }
-    out.commit(span.size);
+    repeat_pattern(out, pad, (plen - fill % plen) % plen, fill);
     out.append(s);
-}
-
-void fill_pattern(TextOut& out, string_view pad, int64_t n) {
-    while (n > 0 && !out.full()) {
-        const int64_t k = n < length(pad) ? n : length(pad);
-        put_range(out, pad, 0, k);
-        n -= k;
-    }
 }
 
 void padright(TextOut& out, string_view s, string_view pad, int32_t width) {
     out.append(s);
-    if (width > length(s) && !pad.empty()) fill_pattern(out, pad, width - length(s));
+    if (width > length(s) && !pad.empty()) repeat_pattern(out, pad, 0, width - length(s));
 }
 
 void padcenter(TextOut& out, string_view s, string_view pad, int32_t width) {
@@ -190,9 +194,9 @@ void padcenter(TextOut& out, string_view s, string_view pad, int32_t width) {
         return;
     }
     const int64_t diff = width - length(s);
-    fill_pattern(out, pad, diff - diff / 2);
+    repeat_pattern(out, pad, 0, diff - diff / 2);
     out.append(s);
-    fill_pattern(out, pad, diff / 2);
+    repeat_pattern(out, pad, 0, diff / 2);
 }
 
 void r_padleft(TextOut& out, string_view s, int32_t width, string_view pad) { padleft(out, s, pad, width); }

@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# The demo: installs what is missing, builds the module, creates a database in a temporary
+# directory with an embedded Firebird engine, declares every function with the project's
+# declaration script and answers a few queries.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/deps.sh
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRINDLE_TESTS=OFF > /dev/null
+cmake --build build -j "$(nproc 2>/dev/null || echo 2)" > /dev/null
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+bash scripts/fbroot.sh "$work/root" build
+isql=$(command -v isql-fb || command -v isql)
+{
+  echo "set bail on;"
+  echo "create database '$work/demo.fdb' user 'SYSDBA' default character set NONE;"
+  cat build/sql/brindle_declare.sql
+  echo "set list on;"
+  cat scripts/demo.sql
+} > "$work/demo.sql"
+echo "Database: $work/demo.fdb (embedded engine, removed afterwards)"
+echo "Declared $(grep -c 'DECLARE EXTERNAL FUNCTION' build/sql/brindle_declare.sql) functions from build/Brindle_FB.so"
+FIREBIRD="$work/root" "$isql" -q -i "$work/demo.sql"
