@@ -1,0 +1,59 @@
+-- Building and converting dates, periods, Easter and the movable feasts through SQL.
+select iif(encodedate(2008, 3, 5) = date '2008-03-05', 'ok', 'FAIL') as encodedate_value,
+       iif(encodedate(2008, 2, 30) = date '2008-03-01', 'ok', 'FAIL') as encodedate_rolls,
+       iif(encodedatenull(2008, 2, 29) = date '2008-02-29', 'ok', 'FAIL') as encodedatenull_leap,
+       iif(encodedatenull(2007, 2, 29) is null and encodedatenull(2008, 4, 31) is null
+           and encodedatenull(2008, 13, 1) is null and encodedatenull(2008, 1, 0) is null, 'ok', 'FAIL') as encodedatenull_invalid,
+       iif(encodedate(null, 1, 1) is null and encodedate(2008, null, 1) is null
+           and encodedatenull(2008, 1, null) is null, 'ok', 'FAIL') as encodedate_null_in,
+       iif(r_encodedate(29, 2, 2008) = encodetimestamp(2008, 2, 29, 0, 0, 0), 'ok', 'FAIL') as r_encodedate_order,
+       iif(r_encodedate(29, 2, 2008) = timestamp '2008-02-29 00:00:00', 'ok', 'FAIL') as r_encodedate_value,
+       iif(r_encodedate(1, 1, null) is null, 'ok', 'FAIL') as r_encodedate_null
+from rdb$database;
+
+select iif(encodetime(23, 59, 59) = time '23:59:59', 'ok', 'FAIL') as encodetime_value,
+       iif(encodetime(1, 1, -1) = time '01:00:59', 'ok', 'FAIL') as encodetime_borrows,
+       iif(encodetimenull(23, 59, 59) = time '23:59:59', 'ok', 'FAIL') as encodetimenull_value,
+       iif(encodetimenull(1, 1, -1) = time '01:00:59', 'ok', 'FAIL') as encodetimenull_same_hour,
+       iif(encodetimenull(24, 0, 0) is null and encodetimenull(12, 60, 0) is null
+           and encodetimenull(1, -1, 0) is null, 'ok', 'FAIL') as encodetimenull_invalid,
+       iif(encodetime(null, 0, 0) is null and encodetimenull(0, 0, null) is null, 'ok', 'FAIL') as encodetime_null_in,
+       iif(encodetimestamp(2008, 3, 5, 7, 4, 9) = timestamp '2008-03-05 07:04:09', 'ok', 'FAIL') as encodetimestamp_value,
+       iif(r_encodedatetime(5, 3, 2008, 7, 4, 9) = timestamp '2008-03-05 07:04:09', 'ok', 'FAIL') as r_encodedatetime_value,
+       iif(encodetimestamp(2008, 3, 5, 7, 4, null) is null
+           and r_encodedatetime(null, 3, 2008, 7, 4, 9) is null, 'ok', 'FAIL') as encodetimestamp_null_in
+from rdb$database;
+
+select iif(firstdaymonth(timestamp '2008-03-05 07:04:09.5000') = timestamp '2008-03-01 00:00:00', 'ok', 'FAIL') as firstdaymonth_value,
+       iif(lastdaymonth(timestamp '2000-02-10 07:04:09') = timestamp '2000-02-29 00:00:00', 'ok', 'FAIL') as lastdaymonth_leap,
+       iif(lastdaymonth(timestamp '1900-02-10 00:00:00') = timestamp '1900-02-28 00:00:00', 'ok', 'FAIL') as lastdaymonth_1900,
+       iif(firstdaymonth(null) is null and lastdaymonth(null) is null, 'ok', 'FAIL') as month_ends_null,
+       iif(datetodouble(timestamp '1858-11-17 12:00:00') = 0.5, 'ok', 'FAIL') as datetodouble_value,
+       iif(datetodouble(timestamp '1858-11-16 18:00:00') = -0.25, 'ok', 'FAIL') as datetodouble_negative,
+       iif(timetodouble(timestamp '2008-03-05 18:00:00') = 0.75, 'ok', 'FAIL') as timetodouble_value,
+       iif(timetodouble(null) is null and datetodouble(null) is null, 'ok', 'FAIL') as todouble_null
+from rdb$database;
+
+select iif(doubletodate(54527.75) = timestamp '2008-03-02 18:00:00', 'ok', 'FAIL') as doubletodate_value,
+       iif(doubletodate(2.0000000019) = timestamp '1858-11-19 00:00:00.0002', 'ok', 'FAIL') as doubletodate_rounds,
+       iif(doubletodate(-0.25) = timestamp '1858-11-16 18:00:00', 'ok', 'FAIL') as doubletodate_negative,
+       iif(doubletodate(54527.9999999999) = timestamp '2008-03-03 00:00:00', 'ok', 'FAIL') as doubletodate_carries,
+       iif(doubletodate(datetodouble(timestamp '1800-06-07 05:06:07.0008')) = timestamp '1800-06-07 05:06:07.0008', 'ok', 'FAIL') as doubletodate_round_trip,
+       iif(doubletotime(54527.25) = timestamp '1858-11-17 06:00:00', 'ok', 'FAIL') as doubletotime_value,
+       iif(doubletotime(5.9999999999) = timestamp '1858-11-17 00:00:00', 'ok', 'FAIL') as doubletotime_whole_day,
+       iif(doubletodate(null) is null and doubletotime(null) is null, 'ok', 'FAIL') as fromdouble_null_in,
+       iif(doubletodate(1e300) is null, 'ok', 'FAIL') as doubletodate_out_of_range
+from rdb$database;
+
+select iif(incdate(timestamp '2008-03-31 10:00:00', 0, 1, 0) = timestamp '2008-04-30 10:00:00', 'ok', 'FAIL') as incdate_clamp,
+       iif(incdate(timestamp '2008-03-31 00:00:00', 0, -1, 0) = timestamp '2008-02-29 00:00:00', 'ok', 'FAIL') as incdate_back,
+       iif(incdate(timestamp '2008-03-31 00:00:00', 1, 1, 0) = timestamp '2008-05-01 00:00:00', 'ok', 'FAIL') as incdate_days_after,
+       iif(incdate(timestamp '2008-02-29 00:00:00', 0, 0, 1) = timestamp '2009-02-28 00:00:00', 'ok', 'FAIL') as incdate_year,
+       iif(incdate(timestamp '2007-01-31 00:00:00', 0, 1, 1) = timestamp '2008-02-28 00:00:00', 'ok', 'FAIL') as incdate_months_first,
+       iif(incdate(timestamp '1899-03-31 00:00:00', 0, -1, 0) = timestamp '1899-02-28 00:00:00', 'ok', 'FAIL') as incdate_before_1900,
+       iif(incdate(timestamp '2000-01-01 00:00:00', 30000, 0, 0) = timestamp '2082-02-19 00:00:00', 'ok', 'FAIL') as incdate_many_days,
+       iif(incdatetime(timestamp '2008-03-01 00:00:00', 0, 0, 0, 0, 0, -1) = timestamp '2008-02-29 23:59:59', 'ok', 'FAIL') as incdatetime_borrow,
+       iif(incdatetime(timestamp '2008-03-01 00:00:00', 1, 1, 1, 1, 1, 1) = timestamp '2009-04-02 01:01:01', 'ok', 'FAIL') as incdatetime_all,
+       iif(incdate(null, 0, 0, 0) is null and incdate(timestamp '2008-01-01 00:00:00', 0, null, 0) is null
+           and incdatetime(timestamp '2008-01-01 00:00:00', 0, 0, 0, 0, 0, null) is null, 'ok', 'FAIL') as incdate_null_in
+from rdb$database;
