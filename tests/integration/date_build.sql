@@ -57,3 +57,22 @@ select iif(incdate(timestamp '2008-03-31 10:00:00', 0, 1, 0) = timestamp '2008-0
        iif(incdate(null, 0, 0, 0) is null and incdate(timestamp '2008-01-01 00:00:00', 0, null, 0) is null
            and incdatetime(timestamp '2008-01-01 00:00:00', 0, 0, 0, 0, 0, null) is null, 'ok', 'FAIL') as incdate_null_in
 from rdb$database;
+
+select iif(period2seconds('1:00:00') = 3600 and period2seconds('-1:00:00') = -3600, 'ok', 'FAIL') as period2seconds_sign,
+       iif(period2seconds('2:01:00:00') = 176400 and period2seconds('0:90:0') = 5400, 'ok', 'FAIL') as period2seconds_fields,
+       iif(period2seconds(' 1: +2:3xyz') = 3723, 'ok', 'FAIL') as period2seconds_reading,
+       iif(period2seconds('1:00') is null and period2seconds('1:2:3:4:5') is null and period2seconds('1::3') is null
+           and period2seconds('1:-2:3') is null and period2seconds('abc') is null, 'ok', 'FAIL') as period2seconds_invalid,
+       iif(period2seconds(x'A0' || '1:2:3') is null, 'ok', 'FAIL') as period2seconds_8bit,
+       iif(period2seconds('24855:03:14:08') is null, 'ok', 'FAIL') as period2seconds_overflow,
+       iif(period2seconds(null) is null, 'ok', 'FAIL') as period2seconds_null,
+       iif(seconds2period(0) = '00:00:00' and seconds2period(-5) = '-00:00:05', 'ok', 'FAIL') as seconds2period_small,
+       iif(seconds2period(86400) = '01:00:00:00' and seconds2period(90061) = '01:01:01:01', 'ok', 'FAIL') as seconds2period_days,
+       iif(seconds2period(-2147483648) = '-24855:03:14:08', 'ok', 'FAIL') as seconds2period_min,
+       iif(seconds2period(null) is null, 'ok', 'FAIL') as seconds2period_null,
+       iif(addperiod('23:00:00', '2:00:00') = '01:01:00:00', 'ok', 'FAIL') as addperiod_value,
+       iif(subperiod('1:00:00', '2:30:00') = '-01:30:00', 'ok', 'FAIL') as subperiod_value,
+       iif(addperiod('1:00', '1:00:00') is null and subperiod('1:00:00', 'x') is null, 'ok', 'FAIL') as period_invalid_null,
+       iif(addperiod(null, '1:00:00') is null and subperiod('1:00:00', null) is null, 'ok', 'FAIL') as period_null_in,
+       iif(addperiod('24855:03:14:07', '0:0:1') is null, 'ok', 'FAIL') as addperiod_overflow
+from rdb$database;
