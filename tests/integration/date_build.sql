@@ -76,3 +76,32 @@ select iif(period2seconds('1:00:00') = 3600 and period2seconds('-1:00:00') = -36
        iif(addperiod(null, '1:00:00') is null and subperiod('1:00:00', null) is null, 'ok', 'FAIL') as period_null_in,
        iif(addperiod('24855:03:14:07', '0:0:1') is null, 'ok', 'FAIL') as addperiod_overflow
 from rdb$database;
+
+select iif(osterdatum(2008) = timestamp '2008-03-23 00:00:00', 'ok', 'FAIL') as osterdatum_2008,
+       iif(osterdatum(2011) = timestamp '2011-04-24 00:00:00', 'ok', 'FAIL') as osterdatum_2011,
+       iif(osterdatum(1981) = timestamp '1981-04-19 00:00:00', 'ok', 'FAIL') as osterdatum_april_26,
+       iif(osterdatum(1954) = timestamp '1954-04-18 00:00:00', 'ok', 'FAIL') as osterdatum_april_25,
+       iif(osterdatum(8) = osterdatum(2008) and osterdatum(81) = osterdatum(1981)
+           and osterdatum(80) = osterdatum(2080), 'ok', 'FAIL') as osterdatum_widened,
+       iif(osterdatum(null) is null and fronleichnam(null) is null, 'ok', 'FAIL') as feast_null,
+       iif(weiberfastnacht(2008) = timestamp '2008-01-31 00:00:00', 'ok', 'FAIL') as weiberfastnacht_2008,
+       iif(rosenmontag(2008) = timestamp '2008-02-04 00:00:00', 'ok', 'FAIL') as rosenmontag_2008,
+       iif(karnevalsdienstag(2008) = timestamp '2008-02-05 00:00:00', 'ok', 'FAIL') as karnevalsdienstag_2008,
+       iif(aschermittwoch(2008) = timestamp '2008-02-06 00:00:00', 'ok', 'FAIL') as aschermittwoch_2008,
+       iif(palmsonntag(2008) = timestamp '2008-03-16 00:00:00', 'ok', 'FAIL') as palmsonntag_2008,
+       iif(gruendonnerstag(2008) = timestamp '2008-03-20 00:00:00', 'ok', 'FAIL') as gruendonnerstag_2008,
+       iif(karfreitag(2008) = timestamp '2008-03-21 00:00:00', 'ok', 'FAIL') as karfreitag_2008,
+       iif(ostersamstag(2008) = timestamp '2008-03-22 00:00:00', 'ok', 'FAIL') as ostersamstag_2008,
+       iif(ostermontag(2008) = timestamp '2008-03-24 00:00:00', 'ok', 'FAIL') as ostermontag_2008,
+       iif(himmelfahrt(2008) = timestamp '2008-05-01 00:00:00', 'ok', 'FAIL') as himmelfahrt_2008,
+       iif(pfingstsonntag(2008) = timestamp '2008-05-11 00:00:00', 'ok', 'FAIL') as pfingstsonntag_2008,
+       iif(pfingstmontag(2008) = timestamp '2008-05-12 00:00:00', 'ok', 'FAIL') as pfingstmontag_2008,
+       iif(fronleichnam(2008) = timestamp '2008-05-22 00:00:00', 'ok', 'FAIL') as fronleichnam_2008
+from rdb$database;
+
+select iif(kalenderwoche(timestamp '2008-12-29 00:00:00') = 1, 'ok', 'FAIL') as kalenderwoche_next_year,
+       iif(kalenderwoche(timestamp '2010-01-03 12:00:00') = 53, 'ok', 'FAIL') as kalenderwoche_last_year,
+       iif(kalenderwoche(timestamp '2009-12-31 00:00:00') = 53, 'ok', 'FAIL') as kalenderwoche_53,
+       iif(kalenderwoche(timestamp '2008-01-01 00:00:00') = 1, 'ok', 'FAIL') as kalenderwoche_first,
+       iif(kalenderwoche(null) is null, 'ok', 'FAIL') as kalenderwoche_null
+from rdb$database;
