@@ -5,8 +5,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRINDLE_TESTS=OFF > /dev/null
-cmake --build build -j "$(nproc 2>/dev/null || echo 2)" > /dev/null
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
+cmake --build build --target Brindle_FB brindle_sql -j "$(nproc 2>/dev/null || echo 2)" > /dev/null
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 bash scripts/fbroot.sh "$work/root" build

@@ -6,10 +6,10 @@ cd "$(dirname "$0")/.."
 bash scripts/deps.sh
 jobs=$(nproc 2>/dev/null || echo 2)
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRINDLE_BENCH=ON > /dev/null
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRINDLE_TESTS=ON -DBRINDLE_INTEGRATION=ON -DBRINDLE_BENCH=ON > /dev/null
 cmake --build build -j "$jobs"
 (cd build && ctest --output-on-failure -j "$jobs")
 
-cmake -S . -B build-san -DCMAKE_BUILD_TYPE=Debug -DBRINDLE_SANITIZE=ON -DBRINDLE_INTEGRATION=OFF > /dev/null
+cmake -S . -B build-san -DCMAKE_BUILD_TYPE=Debug -DBRINDLE_TESTS=ON -DBRINDLE_SANITIZE=ON -DBRINDLE_INTEGRATION=OFF -DBRINDLE_BENCH=OFF > /dev/null
 cmake --build build-san -j "$jobs"
 (cd build-san && ctest --output-on-failure -j "$jobs")

@@ -98,15 +98,15 @@ SqlDate encodedate(int32_t year, int32_t month, int32_t day) noexcept {
     return {encode_sql_date(date_record(year, month, day))};
 }
 
-// NULL for a month above 12, a day above 31, or a day that rolls into another month. A year so
-// far out that its day count does not fit in 32 bits comes back with another year and is
-// refused too.
+// NULL for a month above 12, a day above 31, or a day that rolls into another month. Only the
+// month is compared, except that a positive year so far out that its day count does not fit
+// in 32 bits (it comes back as another year) is refused too.
 std::optional<SqlDate> encodedatenull(int32_t year, int32_t month, int32_t day) noexcept {
     if (month > 12 || day > 31) return std::nullopt;
     const Tm t = date_record(year, month, day);
     const int32_t date = encode_sql_date(t);
     const Tm back = decode_sql_date(date);
-    if (back.tm_mon != t.tm_mon || back.tm_year != t.tm_year) return std::nullopt;
+    if (back.tm_mon != t.tm_mon || (year >= 1 && back.tm_year != t.tm_year)) return std::nullopt;
     return SqlDate{date};
 }
 
