@@ -1,5 +1,6 @@
 # Concatenates the declaration fragments into one script and derives the drop script from the
-# names it declares. Called with -DFRAGMENTS=<list> -DOUT_DECLARE=<file> -DOUT_DROP=<file>.
+# names it declares. Called with -DFRAGMENTS=<f1|f2|...> -DOUT_DECLARE=<file> -DOUT_DROP=<file>.
+string(REPLACE "|" ";" FRAGMENTS "${FRAGMENTS}")
 set(declare "-- Brindle_FB: declares every function of the module in the current database.\n")
 string(APPEND declare "-- Run it with isql after connecting, e.g.  isql -i brindle_declare.sql db.fdb\n\n")
 set(drop "-- Brindle_FB: drops every function declared by brindle_declare.sql.\n\n")
