@@ -210,40 +210,53 @@ void datetostr(frame::TextOut& out, Timestamp ts, std::string_view picture) {
 }
 
 // Every occurrence of `from` in `in` replaced by `to`, scanning from the left and going on
-// after each replaced name. False when the result would be overlong.
-bool replace_all(const ShortText& in, std::string_view from, std::string_view to, ShortText& out) noexcept {
+// after each replaced name; where the text holds `keep` (a name already in the language),
+// that name is copied whole, so a short name never eats into it. False when the result would
+// be overlong.
+bool replace_all(const ShortText& in, std::string_view from, std::string_view to, std::string_view keep,
+                 ShortText& out) noexcept {
     const std::string_view s = in.view();
     out.len = 0;
     out.overlong = false;
-    std::size_t i = 0;
+    std::size_t i = 0;       // where the search goes on
+    std::size_t copied = 0;  // s[copied, i) is still to be copied
+    std::size_t kept = keep.empty() ? std::string_view::npos : s.find(keep);
     for (;;) {
         const std::size_t p = s.find(from, i);
         if (p == std::string_view::npos) break;
-        out.append(s.substr(i, p - i));
+        if (kept != std::string_view::npos && kept < i) kept = s.find(keep, i);
+        if (kept != std::string_view::npos && kept <= p) {  // the name comes first: step over it
+            i = kept + keep.size();
+            continue;
+        }
+        out.append(s.substr(copied, p - copied));
         out.append(to);
         i = p + from.size();
+        copied = i;
     }
-    out.append(s.substr(i));
+    out.append(s.substr(copied));
     return !out.overlong;
 }
 
 // Replaces in the text held by *cur, switching *cur to the buffer that holds the result.
 // False when the result would be overlong.
-bool replace_in(ShortText*& cur, ShortText*& spare, std::string_view from, std::string_view to) noexcept {
+bool replace_in(ShortText*& cur, ShortText*& spare, std::string_view from, std::string_view to,
+                std::string_view keep = {}) noexcept {
     if (cur->view().find(from) == std::string_view::npos) return true;
-    if (!replace_all(*cur, from, to, *spare)) return false;
+    if (!replace_all(*cur, from, to, keep, *spare)) return false;
     std::swap(cur, spare);
     return true;
 }
 
 // The short name is replaced only where its first occurrence is not the start of the
-// language's full name (so "Mon" inside an already translated "Montag" stops it).
+// language's full name (so "Mon" inside an already translated "Montag" stops it), and never
+// inside that full name.
 bool replace_short(ShortText*& cur, ShortText*& spare, std::string_view from, std::string_view to,
                    std::string_view full) noexcept {
     const std::string_view s = cur->view();
     const std::size_t p = s.find(from);
     if (p == std::string_view::npos || s.substr(p).starts_with(full)) return true;
-    return replace_in(cur, spare, from, to);
+    return replace_in(cur, spare, from, to, full);
 }
 
 bool translate(ShortText*& cur, ShortText*& spare, int32_t lang, std::string_view code) noexcept {

@@ -1,5 +1,6 @@
 // numinwords: a number spoken digit by digit, the words joined by hyphens and framed by "***".
 #include <charconv>
+#include <system_error>
 #include <cmath>
 #include <cstdint>
 #include <string_view>
@@ -20,8 +21,9 @@ bool numinwords(frame::TextOut& out, double value, int32_t decimals, std::string
     if (decimals > 10) decimals = 10;
     if (decimals < 0) decimals = 0;
 
-    char buf[320];  // DBL_MAX has 309 integer digits
+    char buf[340];  // sign, the 309 integer digits of DBL_MAX, point and 10 decimals
     const auto r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, 10);
+    if (r.ec != std::errc()) return false;
     std::string_view text(buf, static_cast<std::size_t>(r.ptr - buf));
     const std::size_t point = text.find('.');
     if (point != std::string_view::npos) {
