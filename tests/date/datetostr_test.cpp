@@ -7,6 +7,7 @@
 #include <string>
 
 #include "date/calendar.h"
+#include "date/names_support.h"
 #include "support/blocks.h"
 
 using brindle::frame::Timestamp;
@@ -19,18 +20,8 @@ char* datetostrlang(const Timestamp* t, const char* picture, const char* code);
 namespace brindle {
 namespace {
 
+using test::at;
 using test::text;
-
-Timestamp at(int year, int month, int day, int hour = 0, int minute = 0, int second = 0) {
-    date::Tm tm;
-    tm.tm_year = year - 1900;
-    tm.tm_mon = month - 1;
-    tm.tm_mday = day;
-    tm.tm_hour = hour;
-    tm.tm_min = minute;
-    tm.tm_sec = second;
-    return date::encode_timestamp(tm);
-}
 
 // Sets TZ for one test and puts the old value back.
 class ZoneGuard {

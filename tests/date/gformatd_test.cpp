@@ -4,6 +4,7 @@
 #include <string>
 
 #include "date/calendar.h"
+#include "date/names_support.h"
 #include "support/blocks.h"
 
 using brindle::frame::Timestamp;
@@ -16,18 +17,8 @@ uint32_t* strtotime(const char* text);
 namespace brindle {
 namespace {
 
+using test::at;
 using test::text;
-
-Timestamp at(int year, int month, int day, int hour = 0, int minute = 0, int second = 0) {
-    date::Tm tm;
-    tm.tm_year = year - 1900;
-    tm.tm_mon = month - 1;
-    tm.tm_mday = day;
-    tm.tm_hour = hour;
-    tm.tm_min = minute;
-    tm.tm_sec = second;
-    return date::encode_timestamp(tm);
-}
 
 std::string g(const char* picture, const Timestamp& t) { return *text(gformatd(picture, &t)); }
 

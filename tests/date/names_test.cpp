@@ -8,6 +8,7 @@
 #include "date/calendar.h"
 #include "date/names.h"
 #include "numeric/language.h"
+#include "date/names_support.h"
 #include "support/blocks.h"
 
 using brindle::frame::Timestamp;
@@ -27,6 +28,7 @@ char* cmonthshortlang(const Timestamp* t, const char* code);
 namespace brindle {
 namespace {
 
+using test::at;
 using test::text;
 
 // The name tables written out again as UTF-8 text, one row per language: the code, then the
@@ -175,17 +177,6 @@ TEST(NameTables, EveryEntryMatchesTheTranscription) {
     EXPECT_STREQ(date::kMonthNames[1][2], "M\xE4rz");
 }
 
-Timestamp at(int year, int month, int day, int hour = 0, int minute = 0, int second = 0) {
-    date::Tm tm;
-    tm.tm_year = year - 1900;
-    tm.tm_mon = month - 1;
-    tm.tm_mday = day;
-    tm.tm_hour = hour;
-    tm.tm_min = minute;
-    tm.tm_sec = second;
-    return date::encode_timestamp(tm);
-}
-
 TEST(DecodeLanguage, CodesCaseAndOverlaps) {
     EXPECT_EQ(decode_language("us"), 0);
     EXPECT_EQ(decode_language("uk"), 0);
@@ -272,24 +263,6 @@ TEST(NameFunctions, UnknownCodesAndNulls) {
     EXPECT_EQ(cmonthlonglang(&t, nullptr), nullptr);
     EXPECT_EQ(cmonthshortlang(nullptr, nullptr), nullptr);
     EXPECT_EQ(test::stats().count, 0);
-}
-
-TEST(NameFunctions, EveryLanguageEveryColumn) {
-    // Short day names never pass four bytes, short month names are always three.
-    for (int lang = 0; lang < 29; ++lang) {
-        const std::string code(numeric::kLanguageCodes.substr(3 * lang, 2));
-        for (int d = 0; d < 7; ++d) {
-            const Timestamp t = at(2008, 3, 16 + d);
-            EXPECT_EQ(text(cdowlonglang(&t, code.c_str())), date::kDayNames[lang][d]);
-            EXPECT_EQ(text(cdowshortlang(&t, code.c_str())),
-                      std::string(date::kShortDayNames[lang][d]).substr(0, 4));
-        }
-        for (int m = 0; m < 12; ++m) {
-            const Timestamp t = at(2008, m + 1, 28);
-            EXPECT_EQ(text(cmonthlonglang(&t, code.c_str())), date::kMonthNames[lang][m]);
-            EXPECT_EQ(text(cmonthshortlang(&t, code.c_str()))->size(), 3u);
-        }
-    }
 }
 
 }  // namespace
