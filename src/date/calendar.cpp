@@ -14,6 +14,16 @@ constexpr int32_t wrap32(int64_t v) noexcept {
     return static_cast<int32_t>(static_cast<uint32_t>(static_cast<uint64_t>(v)));
 }
 
+constexpr int32_t saturate32(int64_t v) noexcept {
+    if (v > INT32_MAX) return INT32_MAX;
+    if (v < INT32_MIN) return INT32_MIN;
+    return static_cast<int32_t>(v);
+}
+
+// Far beyond any shift between two 32-bit dates (2^32 days is about 3.7e14 seconds), small
+// enough that no intermediate of add_seconds can overflow 64 bits.
+constexpr int64_t kShiftLimit = int64_t{1} << 50;
+
 int32_t yday_of(const Tm& t) noexcept {
     int32_t day = t.tm_mday - 1;
     const int32_t month = t.tm_mon;
@@ -27,7 +37,10 @@ void decode_date_into(int32_t date, Tm& t) noexcept {
     int64_t wday = (nday + 3) % 7;
     if (wday < 0) wday += 7;
     nday += 2400001 - 1721119;
-    const int64_t century = (4 * nday - 1) / 146097;
+    // Floor division keeps the calendar Gregorian before 1 March of year 0 as well, where the
+    // client library's truncating division gives negative days and months; from there on the
+    // two agree.
+    const int64_t century = floor_div(4 * nday - 1, 146097);
     nday = 4 * nday - 1 - 146097 * century;
     int64_t day = nday / 4;
     nday = (4 * day + 3) / 1461;
@@ -59,6 +72,8 @@ void decode_time_into(uint32_t time, Tm& t) noexcept {
 }
 
 // Day count of (year, month, day) by the client library's formula; day enters linearly.
+// Centuries are taken with floor division (equal to the client's for years from 0 on), so
+// that negative years encode to the proleptic Gregorian day too.
 int64_t encode_date_count(int64_t tm_year, int64_t tm_mon, int64_t mday) noexcept {
     int64_t month = tm_mon + 1;
     int64_t year = tm_year + 1900;
@@ -68,9 +83,9 @@ int64_t encode_date_count(int64_t tm_year, int64_t tm_mon, int64_t mday) noexcep
         month += 9;
         year -= 1;
     }
-    const int64_t c = year / 100;
+    const int64_t c = floor_div(year, 100);
     const int64_t ya = year - 100 * c;
-    return (146097 * c) / 4 + (1461 * ya) / 4 + (153 * month + 2) / 5 + mday + 1721119 - 2400001;
+    return floor_div(146097 * c, 4) + (1461 * ya) / 4 + (153 * month + 2) / 5 + mday + 1721119 - 2400001;
 }
 
 }  // namespace
@@ -121,10 +136,12 @@ int32_t days_in_month(int32_t month, int32_t year) noexcept {
 
 int32_t day_of_year(const Timestamp& ts) noexcept { return decode_sql_date(ts.date).tm_yday + 1; }
 
-int32_t day_number(const Timestamp& ts) noexcept { return wrap32(int64_t{ts.date} - kDay1900); }
+int32_t day_number(const Timestamp& ts) noexcept { return saturate32(int64_t{ts.date} - kDay1900); }
 
 Timestamp add_seconds(const Timestamp& ts, int64_t seconds) noexcept {
     Tm t = decode_timestamp(ts);
+    if (seconds > kShiftLimit) seconds = kShiftLimit;
+    if (seconds < -kShiftLimit) seconds = -kShiftLimit;
     int64_t sec = t.tm_sec + seconds;
     int64_t min = t.tm_min;
     int64_t hour = t.tm_hour;
@@ -152,15 +169,14 @@ Timestamp add_seconds(const Timestamp& ts, int64_t seconds) noexcept {
     const int64_t date = encode_date_count(t.tm_year, t.tm_mon, 1) + (mday - 1);
     const uint64_t ticks = ((static_cast<uint64_t>(hour) * 60 + static_cast<uint64_t>(min)) * 60 +
                             static_cast<uint64_t>(sec)) * kTicksPerSecond;
-    return {wrap32(date), static_cast<uint32_t>(ticks)};
+    return {saturate32(date), static_cast<uint32_t>(ticks)};
 }
 
 int32_t jan1_weekday(const Timestamp& ts, int32_t year_offset) noexcept {
-    Tm t = decode_timestamp(ts);
-    t.tm_mday = 1;
-    t.tm_mon = 0;
-    t.tm_year = wrap32(int64_t{t.tm_year} + year_offset);
-    return decode_sql_date(encode_sql_date(t)).tm_wday + 1;
+    // 1 January of the shifted year as a 64-bit day count, so that no year wraps.
+    const Tm t = decode_sql_date(ts.date);
+    const int64_t jan1 = encode_date_count(int64_t{t.tm_year} + year_offset, 0, 1);
+    return static_cast<int32_t>(floor_mod(jan1 + 3, 7)) + 1;
 }
 
 int32_t iso_week(const Timestamp& ts) noexcept {
