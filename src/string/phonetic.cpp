@@ -26,22 +26,28 @@ struct Substitution {
 constexpr Membership kLetters(tables::kPhoneticLetters);
 constexpr Membership kKept(tables::kPhoneticKept);
 constexpr Substitution kSingles(tables::kPhoneticSingles, tables::kPhoneticSingleReplacements);
-// Bytes that begin some pair: only these need the pair table.
-struct PairStarts {
-    bool in[256] = {};
-    constexpr explicit PairStarts(std::string_view pairs) {
-        for (std::size_t i = 0; i < pairs.size(); i += 2) in[static_cast<unsigned char>(pairs[i])] = true;
+// Pair lookup for two capitals A-Z (all pairs are such): offset of the pair's entry in the pair
+// table, or -1. A two-byte text counts only where it first occurs at an entry boundary.
+struct PairLookup {
+    signed char at[26][26] = {};
+    constexpr explicit PairLookup(std::string_view pairs) {
+        for (auto& row : at)
+            for (auto& v : row) v = -1;
+        for (std::size_t i = 0; i + 1 < pairs.size(); ++i) {
+            const int a = pairs[i] - 'A', b = pairs[i + 1] - 'A';
+            if (a < 0 || a >= 26 || b < 0 || b >= 26 || at[a][b] != -1) continue;
+            at[a][b] = static_cast<signed char>(i % 2 == 0 ? i : 127);  // 127: first seen mid-entry
+        }
+        for (auto& row : at)
+            for (auto& v : row)
+                if (v == 127) v = -1;
     }
 };
-constexpr PairStarts kPairStart(tables::kPhoneticPairs);
+constexpr PairLookup kPairs(tables::kPhoneticPairs);
 
-// Index of the pair (a, b) in the pair table, or -1. Only pairs at entry boundaries count.
 int pair_index(char a, char b) {
-    const std::string_view pairs = tables::kPhoneticPairs;
-    for (std::size_t i = 0; i < pairs.size(); i += 2) {
-        if (pairs[i] == a && pairs[i + 1] == b) return static_cast<int>(i);
-    }
-    return -1;
+    if (!frame::is_upper(a) || !frame::is_upper(b)) return -1;
+    return kPairs.at[a - 'A'][b - 'A'];
 }
 
 }  // namespace
@@ -72,7 +78,6 @@ void gsoundex(TextOut& out, std::string_view s) {
     }
     // Pairs, scanned at every position; a replacement's second byte starts the next pair.
     for (std::size_t i = 0; i + 1 < n; ++i) {
-        if (!kPairStart.in[frame::byte(b[i])]) continue;
         const int p = pair_index(b[i], b[i + 1]);
         if (p < 0) continue;
         b[i] = tables::kPhoneticPairReplacements[static_cast<std::size_t>(p)];
