@@ -1,0 +1,78 @@
+// Miscellaneous text: domainfromemail, encryptmd5, telefonnr, predecessor, successor, ord, r_c.
+#include "frame/text.h"
+#include "frame/udf.h"
+#include "string/md5.h"
+
+namespace brindle::string {
+
+using frame::TextOut;
+
+// Everything after the first at sign, without trailing white space.
+void domainfromemail(TextOut& out, std::string_view address) {
+    const std::size_t at = address.find('@');
+    if (at == std::string_view::npos) return;
+    out.append(frame::trim_right(address.substr(at + 1)));
+}
+
+void encryptmd5(TextOut& out, std::string_view s) {
+    static constexpr char kHex[] = "0123456789abcdef";
+    const md5::Digest d = md5::digest(s);
+    char text[32];
+    for (std::size_t i = 0; i < d.size(); ++i) {
+        text[2 * i] = kHex[d[i] >> 4];
+        text[2 * i + 1] = kHex[d[i] & 0x0F];
+    }
+    out.append(text, sizeof text);
+}
+
+// The digits of a telephone number (with a leading plus), the last n of them masked. A negative
+// n masks nothing.
+void telefonnr(TextOut& out, std::string_view s, int32_t n) {
+    const std::size_t mask = n < 0 ? 0 : static_cast<std::size_t>(n);
+    // Pass 1: count the kept bytes, so the unmasked head can be written in pass 2.
+    std::size_t kept = 0;
+    for (char c : s) {
+        if (frame::is_digit(c) || (c == '+' && kept == 0)) ++kept;
+    }
+    std::size_t head = kept > mask ? kept - mask : 0;
+    std::size_t written = 0;
+    for (std::size_t i = 0; i < s.size() && written < head && !out.full(); ++i) {
+        const char c = s[i];
+        if (frame::is_digit(c) || (c == '+' && written == 0)) {
+            out.put(c);
+            ++written;
+        }
+    }
+    out.fill('*', mask);
+}
+
+namespace {
+void one_byte(TextOut& out, unsigned char b) {
+    if (b != 0) out.put(static_cast<char>(b));
+}
+unsigned char first_byte(std::string_view c) { return c.empty() ? 0 : frame::byte(c[0]); }
+}  // namespace
+
+// predecessor adds n and successor subtracts it, modulo 256.
+void predecessor(TextOut& out, std::string_view c, int32_t n) {
+    one_byte(out, static_cast<unsigned char>(first_byte(c) + static_cast<uint32_t>(n)));
+}
+void successor(TextOut& out, std::string_view c, int32_t n) {
+    one_byte(out, static_cast<unsigned char>(first_byte(c) - static_cast<uint32_t>(n)));
+}
+
+uint16_t ord(std::string_view c) { return first_byte(c); }
+
+}  // namespace brindle::string
+
+namespace str = brindle::string;
+using brindle::frame::udf;
+
+BRINDLE_ENTRY char* domainfromemail(const char* address) { return udf<str::domainfromemail>(address); }
+BRINDLE_ENTRY char* encryptmd5(const char* s) { return udf<str::encryptmd5>(s); }
+BRINDLE_ENTRY char* telefonnr(const char* s, const int32_t* n) { return udf<str::telefonnr>(s, n); }
+BRINDLE_ENTRY char* predecessor(const char* c, const int32_t* n) { return udf<str::predecessor>(c, n); }
+BRINDLE_ENTRY char* successor(const char* c, const int32_t* n) { return udf<str::successor>(c, n); }
+BRINDLE_ENTRY uint16_t* ord(const char* c) { return udf<str::ord>(c); }
+// The argument itself is the result: nothing is allocated, and SQL NULL stays NULL.
+BRINDLE_ENTRY const char* r_c(const char* value) { return value; }
