@@ -58,14 +58,18 @@ void put_int(TextOut& out, int64_t value, const IntFormat& f) noexcept {
 
 void put_unsigned(TextOut& out, uint64_t value, int base, bool upper, const IntFormat& f,
                   bool alt) noexcept {
-    char digits[64];
-    int n = digits_of(value, base, upper, digits);
+    char digits[65];
+    int n = digits_of(value, base, upper, digits + 1);
+    char* first = digits + 1;
     if (f.precision == 0 && value == 0) n = 0;
     const char* prefix = "";
-    IntFormat g = f;
     if (alt && base == 16 && value != 0) prefix = upper ? "0X" : "0x";
-    if (alt && base == 8 && (n == 0 || digits[0] != '0') && g.precision <= n) g.precision = n + 1;
-    emit(out, "", 0, prefix, static_cast<int>(std::strlen(prefix)), digits, n, g);
+    // '#' with octal: the first digit printed is a 0, added unless the precision's zeros give it.
+    if (alt && base == 8 && (n == 0 || first[0] != '0') && f.precision <= n) {
+        *--first = '0';
+        ++n;
+    }
+    emit(out, "", 0, prefix, static_cast<int>(std::strlen(prefix)), first, n, f);
 }
 
 void put_fixed(TextOut& out, double value, int precision) noexcept {

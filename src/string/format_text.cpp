@@ -110,18 +110,7 @@ void put_integer(TextOut& out, int32_t v, const Conversion& c) {
     switch (c.conv) {
         case 'd':
         case 'i': frame::put_int(out, v, f); break;
-        case 'o': {
-            // "%#0<w>o": zero padding already supplies the leading 0 that '#' asks for when the
-            // field is wider than the digits; the '#' form of put_unsigned would drop the padding.
-            bool alt = c.hash;
-            if (alt && f.zero_pad && !f.left && f.precision < 0) {
-                int digits = 1;
-                for (uint32_t u = static_cast<uint32_t>(v); u >= 8; u /= 8) ++digits;
-                if (f.width > digits) alt = false;
-            }
-            frame::put_unsigned(out, static_cast<uint32_t>(v), 8, false, f, alt);
-            break;
-        }
+        case 'o': frame::put_unsigned(out, static_cast<uint32_t>(v), 8, false, f, c.hash); break;
         case 'u': frame::put_unsigned(out, static_cast<uint32_t>(v), 10, false, f, false); break;
         case 'x': frame::put_unsigned(out, static_cast<uint32_t>(v), 16, false, f, c.hash); break;
         default: frame::put_unsigned(out, static_cast<uint32_t>(v), 16, true, f, c.hash); break;

@@ -111,6 +111,22 @@ TEST(Frame, FormattingMatchesPrintf) {
     l.left = true;
     EXPECT_EQ(fmt_int(7, l), "7   ");
     EXPECT_EQ(fmt_int(INT64_MIN, {}), "-9223372036854775808");
+    for (const char* f : {"%#o", "%#08o", "%#-8o", "%#.0o", "%#.3o", "%#8.2o", "%#x", "%#08X"}) {
+        for (unsigned v : {0u, 8u, 511u}) {
+            frame::IntFormat g;
+            const char* p = f + 2;
+            g.left = *p == '-';
+            g.zero_pad = *p == '0';
+            if (*p == '-' || *p == '0') ++p;
+            g.width = static_cast<int>(std::strtol(p, const_cast<char**>(&p), 10));
+            if (*p == '.') g.precision = static_cast<int>(std::strtol(p + 1, const_cast<char**>(&p), 10));
+            const char conv = *p;
+            frame::TextOut out;
+            frame::put_unsigned(out, v, conv == 'o' ? 8 : 16, conv == 'X', g, true);
+            std::snprintf(buf, sizeof buf, f, v);
+            EXPECT_EQ(*text(out.finish()), buf) << f << " " << v;
+        }
+    }
 }
 
 TEST(Frame, CharacterClassesAreAsciiOnly) {
