@@ -19,6 +19,13 @@ int32_t scale_steps(int32_t digits) noexcept {
     return digits < 0 ? 0 : (digits > kMaxScale ? kMaxScale : digits);
 }
 
+// rounddecimal, except where scaling by 10^n overflows: such an x has no binary digits below
+// 10^-n (its last bit is far coarser), so rounding at n decimals keeps it as it is.
+double round_half_away(double x, int32_t n) noexcept {
+    const double r = rounddecimal(x, n);
+    return std::isfinite(r) || !std::isfinite(x) ? r : x;
+}
+
 void* heap_buffer(std::size_t bytes) noexcept { return std::malloc(bytes); }
 
 // Parity of a non-negative whole double. Within 32 bits the integer conversion decides; up to
@@ -44,7 +51,7 @@ void fixedpoint(frame::TextOut& out, double value, int32_t decimals) noexcept {
 bool fixedpointlang(frame::TextOut& out, double value, int32_t decimals, std::string_view decsep,
                     std::string_view thsep) noexcept {
     if (decimals < 0) decimals = 0;
-    const double r = rounddecimal(value, decimals);
+    const double r = round_half_away(value, decimals);
 
     // The plain "%.*f" text, in a working buffer as large as a result (the digits of any
     // double with any precision that can still show in the result).
@@ -76,9 +83,10 @@ int32_t f_round(double x) noexcept { return truncate_to_int32(x < 0 ? x + -0.5 :
 
 int32_t f_truncate(double x) noexcept { return truncate_to_int32(x); }
 
-double zahlrunden(double x, int32_t digits) noexcept { return rounddecimal(x, digits); }
+double zahlrunden(double x, int32_t digits) noexcept { return round_half_away(x, digits); }
 
 double roundtoeven(double x, int32_t digits) noexcept {
+    const double original = x;
     const int32_t steps = scale_steps(digits);
     const bool negative = x < 0;
     if (negative) x *= -1.0;
@@ -93,14 +101,14 @@ double roundtoeven(double x, int32_t digits) noexcept {
     }
     for (int32_t i = 0; i < steps; ++i) s /= 10.0;
     if (negative) s *= -1.0;
-    return s;
+    return std::isfinite(s) || !std::isfinite(original) ? s : original;  // as round_half_away
 }
 
 double softround(double x, int32_t digits) noexcept {
     if (digits < 0) digits = 0;
     const double p = std::pow(10.0, static_cast<double>(digits));
     if (std::fabs(x) * p < 1) return x;
-    return rounddecimal(x, digits);
+    return round_half_away(x, digits);
 }
 
 double roundfloat(double x, double step) noexcept {
