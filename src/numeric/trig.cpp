@@ -1,0 +1,103 @@
+// Trigonometric functions in radians and in degrees, hyperbolic functions and their inverses.
+//
+// Degrees convert through the ten-digit pi 3.141592654, one double operation at a time:
+// (x / 180.0) * pi into radians and (r / pi) * 180.0 back. The inverse hyperbolic functions
+// are the logarithmic formulas, evaluated literally.
+#include <cmath>
+
+#include "frame/udf.h"
+#include "numeric/numeric.h"
+
+namespace brindle::numeric {
+namespace {
+
+constexpr double kPi10 = 3.141592654;
+
+double to_radians(double degrees) noexcept { return (degrees / 180.0) * kPi10; }
+double to_degrees(double radians) noexcept { return (radians / kPi10) * 180.0; }
+bool in_unit_range(double x) noexcept { return !(x < -1 || x > 1); }
+
+}  // namespace
+
+double sin_rad(double x) noexcept { return std::sin(x); }
+double cos_rad(double x) noexcept { return std::cos(x); }
+double tan_rad(double x) noexcept { return std::tan(x); }
+double cot_rad(double x) noexcept { return 1 / std::tan(x); }
+std::optional<double> arcsin_rad(double x) noexcept {
+    if (!in_unit_range(x)) return std::nullopt;
+    return std::asin(x);
+}
+std::optional<double> arccos_rad(double x) noexcept {
+    if (!in_unit_range(x)) return std::nullopt;
+    return std::acos(x);
+}
+double arctan_rad(double x) noexcept { return std::atan(x); }
+double arctan2_rad(double y, double x) noexcept { return std::atan2(y, x); }
+double arccot_rad(double x) noexcept { return 1 / std::atan(x); }
+
+double sin_deg(double x) noexcept { return std::sin(to_radians(x)); }
+double cos_deg(double x) noexcept { return std::cos(to_radians(x)); }
+double tan_deg(double x) noexcept { return std::tan(to_radians(x)); }
+double cot_deg(double x) noexcept { return 1 / std::tan(to_radians(x)); }
+std::optional<double> arcsin_deg(double x) noexcept {
+    if (!in_unit_range(x)) return std::nullopt;
+    return to_degrees(std::asin(x));
+}
+std::optional<double> arccos_deg(double x) noexcept {
+    if (!in_unit_range(x)) return std::nullopt;
+    return to_degrees(std::acos(x));
+}
+double arctan_deg(double x) noexcept { return to_degrees(std::atan(x)); }
+double arccot_deg(double x) noexcept { return to_degrees(1 / std::atan(x)); }
+
+double sinhyp(double x) noexcept { return std::sinh(x); }
+double coshyp(double x) noexcept { return std::cosh(x); }
+double tanhyp(double x) noexcept { return std::tanh(x); }
+std::optional<double> cothyp(double x) noexcept {
+    if (x == 0) return std::nullopt;
+    return 1 / std::tanh(x);
+}
+double arsinh(double x) noexcept { return std::log(std::sqrt(x * x + 1) + x); }
+std::optional<double> arcosh(double x) noexcept {
+    if (!(x >= 1)) return std::nullopt;
+    return std::log(std::sqrt(x * x + (-1.0)) + x);
+}
+std::optional<double> artanh(double x) noexcept {
+    if (!(x > -1 && x < 1)) return std::nullopt;
+    return 0.5 * std::log((1 + x) / (1 - x));
+}
+std::optional<double> arcoth(double x) noexcept {
+    if (!(x < -1 || x > 1)) return std::nullopt;
+    return 0.5 * std::log((1 + x) / (x + (-1.0)));
+}
+
+}  // namespace brindle::numeric
+
+namespace num = brindle::numeric;
+using brindle::frame::udf;
+
+BRINDLE_ENTRY double* sin_rad(const double* x) { return udf<num::sin_rad>(x); }
+BRINDLE_ENTRY double* cos_rad(const double* x) { return udf<num::cos_rad>(x); }
+BRINDLE_ENTRY double* tan_rad(const double* x) { return udf<num::tan_rad>(x); }
+BRINDLE_ENTRY double* cot_rad(const double* x) { return udf<num::cot_rad>(x); }
+BRINDLE_ENTRY double* arcsin_rad(const double* x) { return udf<num::arcsin_rad>(x); }
+BRINDLE_ENTRY double* arccos_rad(const double* x) { return udf<num::arccos_rad>(x); }
+BRINDLE_ENTRY double* arctan_rad(const double* x) { return udf<num::arctan_rad>(x); }
+BRINDLE_ENTRY double* arctan2_rad(const double* y, const double* x) { return udf<num::arctan2_rad>(y, x); }
+BRINDLE_ENTRY double* arccot_rad(const double* x) { return udf<num::arccot_rad>(x); }
+BRINDLE_ENTRY double* sin_deg(const double* x) { return udf<num::sin_deg>(x); }
+BRINDLE_ENTRY double* cos_deg(const double* x) { return udf<num::cos_deg>(x); }
+BRINDLE_ENTRY double* tan_deg(const double* x) { return udf<num::tan_deg>(x); }
+BRINDLE_ENTRY double* cot_deg(const double* x) { return udf<num::cot_deg>(x); }
+BRINDLE_ENTRY double* arcsin_deg(const double* x) { return udf<num::arcsin_deg>(x); }
+BRINDLE_ENTRY double* arccos_deg(const double* x) { return udf<num::arccos_deg>(x); }
+BRINDLE_ENTRY double* arctan_deg(const double* x) { return udf<num::arctan_deg>(x); }
+BRINDLE_ENTRY double* arccot_deg(const double* x) { return udf<num::arccot_deg>(x); }
+BRINDLE_ENTRY double* sinhyp(const double* x) { return udf<num::sinhyp>(x); }
+BRINDLE_ENTRY double* coshyp(const double* x) { return udf<num::coshyp>(x); }
+BRINDLE_ENTRY double* tanhyp(const double* x) { return udf<num::tanhyp>(x); }
+BRINDLE_ENTRY double* cothyp(const double* x) { return udf<num::cothyp>(x); }
+BRINDLE_ENTRY double* arsinh(const double* x) { return udf<num::arsinh>(x); }
+BRINDLE_ENTRY double* arcosh(const double* x) { return udf<num::arcosh>(x); }
+BRINDLE_ENTRY double* artanh(const double* x) { return udf<num::artanh>(x); }
+BRINDLE_ENTRY double* arcoth(const double* x) { return udf<num::arcoth>(x); }
