@@ -20,4 +20,9 @@ isql=$(command -v isql-fb || command -v isql)
 } > "$work/demo.sql"
 echo "Database: $work/demo.fdb (embedded engine, removed afterwards)"
 echo "Declared $(grep -c 'DECLARE EXTERNAL FUNCTION' build/sql/brindle_declare.sql) functions from build/Brindle_FB.so"
-FIREBIRD="$work/root" "$isql" -q -i "$work/demo.sql"
+echo "(the functions work on 8-bit text; names in Windows-1252 are shown converted to UTF-8)"
+if command -v iconv > /dev/null; then
+  FIREBIRD="$work/root" "$isql" -q -i "$work/demo.sql" | iconv -f CP1252 -t UTF-8
+else
+  FIREBIRD="$work/root" "$isql" -q -i "$work/demo.sql"
+fi
