@@ -3,10 +3,12 @@
 // The caller's format never reaches the C library. It is read here: literal text, "%%", and at
 // most one conversion of the form
 //     % [flags "-+ #0"] [width 0-1000] [. precision 0-1000] conversion
-// where the conversion is one of d i o u x X (an integer) or, for floattostr only, f F e E g G
-// (a double). Anything else - another conversion letter (s, n, p, c, a ...), '*', a length
-// modifier, a positional argument, a second conversion, a lone '%' at the end - makes the result
-// SQL NULL. The output is exactly what the C library's printf prints for the accepted formats.
+// where the conversion is one of d i o u x X (an integer), c for inttostr only (the integer as a
+// byte), or f F e E g G a A for floattostr only (a double). Anything else - another conversion
+// letter (s, n, p ...), '*', a length modifier, a positional argument, a second conversion, a lone
+// '%' at the end - makes the result SQL NULL. The output is exactly what the C library's printf
+// prints for the accepted formats.
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -32,7 +34,7 @@ struct Conversion {
 };
 
 bool is_integer_conversion(char c) { return std::string_view("diouxX").find(c) != std::string_view::npos; }
-bool is_double_conversion(char c) { return std::string_view("fFeEgG").find(c) != std::string_view::npos; }
+bool is_double_conversion(char c) { return std::string_view("fFeEgGaA").find(c) != std::string_view::npos; }
 
 // Reads digits at format[i]; false when they exceed the bound.
 bool read_number(std::string_view f, std::size_t& i, int& value) {
@@ -112,6 +114,14 @@ void put_integer(TextOut& out, int32_t v, const Conversion& c) {
         case 'i': frame::put_int(out, v, f); break;
         case 'o': frame::put_unsigned(out, static_cast<uint32_t>(v), 8, false, f, c.hash); break;
         case 'u': frame::put_unsigned(out, static_cast<uint32_t>(v), 10, false, f, false); break;
+        case 'c': {
+            // The low byte of the value, padded with blanks (the '0' flag and precision do nothing).
+            const std::size_t pad = c.width > 1 ? static_cast<std::size_t>(c.width - 1) : 0;
+            if (!c.minus) out.fill(' ', pad);
+            out.put(static_cast<char>(static_cast<uint32_t>(v) & 0xFFu));
+            if (c.minus) out.fill(' ', pad);
+            break;
+        }
         case 'x': frame::put_unsigned(out, static_cast<uint32_t>(v), 16, false, f, c.hash); break;
         default: frame::put_unsigned(out, static_cast<uint32_t>(v), 16, true, f, c.hash); break;
     }
@@ -124,9 +134,56 @@ struct DoubleText {
     std::size_t len = 0;
 };
 
-// Body of a finite, non-negative value for %f/%e/%g (without sign and padding); false on failure.
+// %a body after the "0x": the leading digit, the 13 hexadecimal digits of the mantissa (trailing
+// zeros dropped without a precision, else rounded half to even to the precision or padded with
+// zeros) and the binary exponent. Subnormals keep the leading digit 0 and the exponent -1022;
+// rounding may carry the leading digit up to 2. `buf` holds at least precision + 16 bytes.
+std::size_t hex_body(double a, int precision, bool hash, bool upper, char* buf) {
+    uint64_t bits;
+    std::memcpy(&bits, &a, sizeof bits);
+    const uint64_t biased = (bits >> 52) & 0x7FF;
+    const uint64_t mant = bits & ((uint64_t{1} << 52) - 1);
+    int lead = biased == 0 ? 0 : 1;
+    const int exp = biased == 0 ? (mant == 0 ? 0 : -1022) : static_cast<int>(biased) - 1023;
+    int d[13];
+    for (int i = 0; i < 13; ++i) d[i] = static_cast<int>((mant >> (48 - 4 * i)) & 0xF);
+    int n = precision;
+    if (precision < 0) {
+        n = 13;
+        while (n > 0 && d[n - 1] == 0) --n;
+    } else if (precision < 13) {
+        const int last = n > 0 ? d[n - 1] : lead;
+        bool more = false;
+        for (int i = n + 1; i < 13; ++i) more = more || d[i] != 0;
+        if (d[n] > 8 || (d[n] == 8 && (more || (last & 1) != 0))) {
+            int i = n - 1;
+            while (i >= 0 && d[i] == 0xF) d[i--] = 0;
+            if (i >= 0) {
+                ++d[i];
+            } else {
+                ++lead;
+            }
+        }
+    }
+    const char* digits = upper ? "0123456789ABCDEF" : "0123456789abcdef";
+    char* p = buf;
+    *p++ = static_cast<char>('0' + lead);
+    if (n > 0 || hash) *p++ = '.';
+    for (int i = 0; i < n; ++i) *p++ = i < 13 ? digits[d[i]] : '0';
+    *p++ = upper ? 'P' : 'p';
+    *p++ = exp < 0 ? '-' : '+';
+    p = std::to_chars(p, p + 8, exp < 0 ? -exp : exp).ptr;
+    return static_cast<std::size_t>(p - buf);
+}
+
+// Body of a finite, non-negative value for %f/%e/%g/%a (without sign, padding and the "0x" of
+// %a); false on failure.
 bool double_body(double a, const Conversion& c, char* buf, std::size_t cap, std::size_t& len) {
     const char lower = static_cast<char>(c.conv | 0x20);
+    if (lower == 'a') {
+        len = hex_body(a, c.precision, c.hash, c.conv == 'A', buf);
+        return true;
+    }
     int prec = c.precision < 0 ? 6 : c.precision;
     bool strip = false;
     std::to_chars_result r;
@@ -177,7 +234,7 @@ bool double_body(double a, const Conversion& c, char* buf, std::size_t cap, std:
 bool format_double(double v, const Conversion& c, DoubleText& t) {
     char body[2 * kMaxField + 100];
     std::size_t blen = 0;
-    const bool upper = c.conv == 'F' || c.conv == 'E' || c.conv == 'G';
+    const bool upper = c.conv == 'F' || c.conv == 'E' || c.conv == 'G' || c.conv == 'A';
     const bool finite = std::isfinite(v);
     if (!finite) {
         std::memcpy(body, std::isnan(v) ? (upper ? "NAN" : "nan") : (upper ? "INF" : "inf"), 3);
@@ -186,11 +243,14 @@ bool format_double(double v, const Conversion& c, DoubleText& t) {
         return false;
     }
     const char sign = std::signbit(v) ? '-' : c.plus ? '+' : c.space ? ' ' : 0;
-    const std::size_t content = blen + (sign != 0);
+    // %a puts its "0x" between the sign and the zero padding.
+    const std::string_view prefix = finite && (c.conv | 0x20) == 'a' ? (upper ? "0X" : "0x") : "";
+    const std::size_t content = blen + (sign != 0) + prefix.size();
     const std::size_t pad = static_cast<std::size_t>(c.width) > content ? c.width - content : 0;
     char* p = t.buf;
     if (!c.minus && !(c.zero && finite)) p = static_cast<char*>(std::memset(p, ' ', pad)) + pad;
     if (sign != 0) *p++ = sign;
+    p = std::copy(prefix.begin(), prefix.end(), p);
     if (!c.minus && c.zero && finite) p = static_cast<char*>(std::memset(p, '0', pad)) + pad;
     std::memcpy(p, body, blen);
     p += blen;
@@ -215,6 +275,7 @@ int32_t rounded_to_int(double x) {
 }
 
 bool any_conversion(char c) { return is_integer_conversion(c) || is_double_conversion(c); }
+bool int_argument_conversion(char c) { return is_integer_conversion(c) || c == 'c'; }
 
 }  // namespace
 
@@ -242,7 +303,7 @@ bool floattostr(TextOut& out, double x, std::string_view format) {
 bool inttostr(TextOut& out, int32_t n, std::string_view format) {
     Conversion c;
     bool found = false;
-    if (!parse_format(format, is_integer_conversion, c, found)) return false;
+    if (!parse_format(format, int_argument_conversion, c, found)) return false;
     if (!found) {
         put_literal(out, format);
         return true;

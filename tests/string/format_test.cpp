@@ -44,7 +44,7 @@ std::vector<std::string> conversions(const char* letters) {
 TEST(Format, IntegersMatchPrintf) {
     const int32_t values[] = {0, 1, -1, 7, 42, 255, -255, 100000, INT32_MAX, INT32_MIN};
     char ref[512];
-    for (const auto& c : conversions("diouxX")) {
+    for (const auto& c : conversions("diouxXc")) {
         for (int32_t v : values) {
             const std::string fmt = "<" + c + ">";
             std::snprintf(ref, sizeof ref, fmt.c_str(), v);
@@ -56,12 +56,13 @@ TEST(Format, IntegersMatchPrintf) {
 TEST(Format, DoublesMatchPrintf) {
     const double values[] = {0.0, -0.0, 1.0, 2.5, 0.5, -3.14159, 1e-5, 0.0001, 9.9999995, 99999.5,
                              123456.789, 1e15, 1e21, -1e300, 5e-324, 2.2250738585072014e-308,
-                             0.1, 1.0 / 3, std::numeric_limits<double>::infinity(),
+                             0.1, 1.0 / 3, 1.96875, 1.03125, 0x1.fffffffffffffp+0,
+                             2.225073858507201e-308, std::numeric_limits<double>::infinity(),
                              -std::numeric_limits<double>::infinity(),
                              std::numeric_limits<double>::quiet_NaN(),
                              -std::numeric_limits<double>::quiet_NaN()};
     char ref[2048];
-    for (const auto& c : conversions("fFeEgG")) {
+    for (const auto& c : conversions("fFeEgGaA")) {
         for (double v : values) {
             const std::string fmt = "x" + c + "y";
             std::snprintf(ref, sizeof ref, fmt.c_str(), v);
@@ -71,7 +72,8 @@ TEST(Format, DoublesMatchPrintf) {
     // Longest fields: precision and width at their bound.
     char big[4096];
     const std::pair<const char*, double> longest[] = {
-        {"%.1000f", 1e308}, {"%.1000e", 1e-300}, {"%1000.999g", 1.0 / 7}, {"%#.1000g", 1e-300}};
+        {"%.1000f", 1e308}, {"%.1000e", 1e-300}, {"%1000.999g", 1.0 / 7}, {"%#.1000g", 1e-300},
+        {"%-+#1000.1000A", -1e-310}};
     for (const auto& [fmt, v] : longest) {
         std::snprintf(big, sizeof big, fmt, v);
         EXPECT_EQ(f2s(v, fmt), big) << fmt;
@@ -82,6 +84,7 @@ TEST(Format, DoublesMatchPrintf) {
 TEST(Format, RandomDoublesMatchPrintf) {
     std::mt19937_64 rng(1);
     const char* flags[] = {"", "-", "+", " ", "#", "0", "+0", "-#", " 0#"};
+    const char* letters = "fFeEgGaA";
     char ref[4096];
     for (int i = 0; i < 20000; ++i) {
         const uint64_t bits = rng();
@@ -90,7 +93,7 @@ TEST(Format, RandomDoublesMatchPrintf) {
         std::string f = std::string("%") + flags[rng() % 9];
         if (rng() % 2) f += std::to_string(rng() % (i % 10 == 0 ? 1001 : 40));
         if (rng() % 2) f += "." + std::to_string(rng() % (i % 10 == 0 ? 1001 : 30));
-        f += "fFeEgG"[rng() % 6];
+        f += letters[rng() % 8];
         std::snprintf(ref, sizeof ref, f.c_str(), x);
         ASSERT_EQ(f2s(x, f), ref) << f << " " << x;
     }
@@ -127,7 +130,7 @@ TEST(Format, IntegerFormats) {
 }
 
 TEST(Format, RefusedFormatsGiveNull) {
-    const char* refused[] = {"%s", "%n", "%p", "%c", "%a", "%A", "%*d", "%.*d", "%ld", "%lld",
+    const char* refused[] = {"%s", "%n", "%p", "%*d", "%.*d", "%ld", "%lld",
                              "%hd", "%hhd", "%jd", "%zd", "%td", "%qd", "%Lf", "%lf", "%d %d",
                              "%d%i", "%", "abc%", "%5", "%-", "%1$d", "%5%", "%'d", "%Id", "%C",
                              "%S", "%m", "%1001d", "%.1001d", "%99999999999999999999d", "% %"};
@@ -136,7 +139,9 @@ TEST(Format, RefusedFormatsGiveNull) {
         EXPECT_EQ(f2s(1.0, f), std::nullopt) << f;
     }
     // A double conversion cannot print an integer argument.
-    for (const char* f : {"%f", "%e", "%G", "%.2f"}) EXPECT_EQ(i2s(1, f), std::nullopt) << f;
+    for (const char* f : {"%f", "%e", "%G", "%.2f", "%a", "%A"}) EXPECT_EQ(i2s(1, f), std::nullopt) << f;
+    // Nor can a character conversion print a double.
+    EXPECT_EQ(f2s(65.0, "%c"), std::nullopt);
     EXPECT_EQ(f2s(1.0, "%f %d"), std::nullopt);
     EXPECT_EQ(test::stats().wrong_size, false);
 }
