@@ -18,20 +18,22 @@
 namespace brindle::date {
 namespace {
 
-constexpr std::size_t kMaxText = 254;  // the longest text kept (255 bytes with the NUL)
+constexpr std::size_t kMaxText = 254;      // the longest formatted text kept
+constexpr std::size_t kMaxWorkText = 255;  // the longest text the name replacements may build
 
-// A text of at most kMaxText bytes; anything that would pass that marks it overlong.
+// A text of at most `limit` bytes; anything that would pass that marks it overlong.
 struct ShortText {
-    char data[kMaxText];
+    char data[kMaxWorkText];
+    std::size_t limit = kMaxText;
     std::size_t len = 0;
     bool overlong = false;
 
     void put(char c) noexcept {
-        if (len < kMaxText) data[len++] = c;
+        if (len < limit) data[len++] = c;
         else overlong = true;
     }
     void append(std::string_view s) noexcept {
-        if (s.size() > kMaxText - len) {
+        if (s.size() > limit - len) {
             overlong = true;
             return;
         }
@@ -274,8 +276,8 @@ bool translate(ShortText*& cur, ShortText*& spare, int32_t lang, std::string_vie
     return true;
 }
 
-// A text that the names make 255 bytes or longer gives the empty string, as an overlong
-// formatted text does.
+// The replacements work in buffers of 255 characters; a text that the names make longer
+// gives the empty string, as an overlong formatted text does.
 void datetostrlang(frame::TextOut& out, Timestamp ts, std::string_view picture, std::string_view code) {
     const int32_t lang = numeric::decode_language(code);
     if (lang < 0) {
@@ -287,6 +289,7 @@ void datetostrlang(frame::TextOut& out, Timestamp ts, std::string_view picture, 
     ShortText* cur = &a;
     ShortText* spare = &b;
     if (!format(ts, picture, a)) return;
+    a.limit = b.limit = kMaxWorkText;
     if (lang != 0 && !translate(cur, spare, lang, code)) return;
     out.append(cur->view());
 }

@@ -161,6 +161,11 @@ TEST(Datetostrlang, LimitsAndNulls) {
     EXPECT_EQ(lang(kFriday, picture.c_str(), "de").size(), 42u * 5);
     EXPECT_EQ(lang(kFriday, picture.c_str(), "ie"), "");  // "Dé hAoine" per day
     EXPECT_EQ(lang(kFriday, std::string(255, 'x').c_str(), "de"), "");
+    // The names may grow the text to 255 characters, not beyond.
+    const std::string tail(248, 'x');
+    EXPECT_EQ(lang(kFriday, ("%A" + tail).c_str(), "de"), "Freitag" + tail);
+    EXPECT_EQ(lang(kFriday, ("%A%a" + tail.substr(3)).c_str(), "de"), "FreitagFr" + tail.substr(3));
+    EXPECT_EQ(lang(kFriday, ("%A" + tail).c_str(), "fr"), "");  // "Vendredi": 256
     test::reset_blocks();
     EXPECT_EQ(datetostr(nullptr, "%c"), nullptr);
     EXPECT_EQ(datetostr(&kFriday, nullptr), nullptr);
