@@ -99,14 +99,22 @@ SqlDate encodedate(int32_t year, int32_t month, int32_t day) noexcept {
 }
 
 // NULL for a month above 12, a day above 31, or a day that rolls into another month. Only the
-// month is compared, except that a positive year so far out that its day count does not fit
-// in 32 bits (it comes back as another year) is refused too.
+// month is compared (a negative day that goes back whole years into the same month passes),
+// except that a year so far out that its day count does not fit in 32 bits (it would wrap to
+// a date of some other year) is refused too.
 std::optional<SqlDate> encodedatenull(int32_t year, int32_t month, int32_t day) noexcept {
     if (month > 12 || day > 31) return std::nullopt;
     const Tm t = date_record(year, month, day);
     const int32_t date = encode_sql_date(t);
-    const Tm back = decode_sql_date(date);
-    if (back.tm_mon != t.tm_mon || (year >= 1 && back.tm_year != t.tm_year)) return std::nullopt;
+    if (decode_sql_date(date).tm_mon != t.tm_mon) return std::nullopt;
+    // The month is now 0-11, so its first day is a real date; its count has not wrapped
+    // exactly when it decodes back to the same year and month. The day enters linearly.
+    Tm first = t;
+    first.tm_mday = 1;
+    const int32_t first_date = encode_sql_date(first);
+    const Tm back = decode_sql_date(first_date);
+    const int64_t count = int64_t{first_date} + day - 1;
+    if (back.tm_year != t.tm_year || back.tm_mon != t.tm_mon || count != date) return std::nullopt;
     return SqlDate{date};
 }
 

@@ -95,8 +95,12 @@ TEST(BuildDates, NullVariantsRejectPartsThatRollOver) {
     const int32_t bad[][3] = {{2007, 2, 29}, {2008, 4, 31}, {2008, 13, 1}, {2008, 1, 0},
                               {2008, 0, 1},  {2008, 1, 32}, {2008, kMin, 1}};
     for (const auto& p : bad) EXPECT_EQ(enc_date_null(p[0], p[1], p[2]), std::nullopt) << p[1] << '-' << p[2];
+    // Only the month is compared: a day going back whole years into the same month passes.
+    EXPECT_EQ(enc_date_null(2009, 1, -364), day(2008, 1, 2));
+    EXPECT_EQ(enc_date_null(2009, 3, -729), day(2007, 3, 2));
     // A day count beyond 32 bits would come back as another year: refused.
     EXPECT_EQ(enc_date_null(2000000000, 9, 25), std::nullopt);
+    EXPECT_EQ(enc_date_null(-2000000000, 9, 25), std::nullopt);
     EXPECT_EQ(enc_date_null(5800000, 1, 1), enc_date(5800000, 1, 1));
 
     EXPECT_EQ(enc_time_null(23, 59, 59), 86399u * 10000);
