@@ -80,6 +80,12 @@ TEST(Weeks, WorkedValues) {
     const Timestamp early = at(5, 1, 1);  // a Saturday
     EXPECT_EQ(text(woy(&early)), "452");
     EXPECT_EQ(text(woyiso(&early)), "000453");
+    // Negative years: the sign comes before the zero padding of "%04d".
+    const Timestamp year0 = at(0, 1, 1), minus1 = at(-1, 6, 15);  // Saturday; Tuesday
+    EXPECT_EQ(text(woy(&year0)), "-152");
+    EXPECT_EQ(text(woyiso(&year0)), "-00152");
+    EXPECT_EQ(text(woy(&minus1)), "-124");
+    EXPECT_EQ(text(woyiso(&minus1)), "-00124");
 }
 
 TEST(Parts, FieldsAndNumberings) {
