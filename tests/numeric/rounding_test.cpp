@@ -53,6 +53,7 @@ TEST(Money, FixedPointLangSeparators) {
     EXPECT_EQ(text(fixedpointlang(D(-123456), I(0), ".", "'")), "-123'456");
     EXPECT_EQ(text(fixedpointlang(D(999.995), I(2), ",", " ")), "1 000,00");  // rounded first
     EXPECT_EQ(text(fixedpointlang(D(-100), I(0), ",", ".")), "-100");
+    EXPECT_EQ(text(fixedpointlang(D(-0.001), I(2), ",", ".")), "-0,00");  // rounds to -0.0
     EXPECT_EQ(text(fixedpointlang(D(-100000), I(1), ",", ".")), "-100.000,0");
     EXPECT_EQ(text(fixedpointlang(D(1234567), I(2), ",", "")), "1234567,00");
     EXPECT_EQ(text(fixedpointlang(D(1234567.5), I(0), ",", ".")), "1.234.568");
@@ -113,6 +114,8 @@ TEST(Rounding, ZahlrundenScalesStepByStep) {
     EXPECT_TRUE(Exact(zahlrunden(D(1.005), I(2)), 1.0));
     EXPECT_TRUE(Exact(zahlrunden(D(1234.5678), I(2)), 1234.5700000000002));
     EXPECT_TRUE(Exact(zahlrunden(D(0.004), I(2)), 0.0));
+    // x + 0.5 is rounded to double before floor: just below one half, the sum is 1.0.
+    EXPECT_TRUE(Exact(zahlrunden(D(0.49999999999999994), I(0)), 1.0));
     EXPECT_TRUE(Exact(zahlrunden(D(1234.5678), I(-2)), 1235.0));  // negative: as 0
 }
 
@@ -136,6 +139,7 @@ TEST(Rounding, RoundToEvenOnScaledTies) {
     EXPECT_TRUE(Exact(roundtoeven(D(-0.5), I(0)), -0.0));
     EXPECT_TRUE(Exact(roundtoeven(D(0.125), I(2)), 0.12));
     EXPECT_TRUE(Exact(roundtoeven(D(2.6), I(0)), 3.0));
+    EXPECT_TRUE(Exact(roundtoeven(D(-0.49999999999999994), I(0)), -0.0));  // the sum makes a tie
     EXPECT_TRUE(Exact(roundtoeven(D(2.5), I(-1)), 2.0));
     // Ties beyond 32 bits keep rounding to even; whole numbers from 2^52 on stay unchanged.
     EXPECT_TRUE(Exact(roundtoeven(D(2147483648.5), I(0)), 2147483648.0));
