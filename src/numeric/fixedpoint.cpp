@@ -104,11 +104,12 @@ double roundtoeven(double x, int32_t digits) noexcept {
     return std::isfinite(s) || !std::isfinite(original) ? s : original;  // as round_half_away
 }
 
+// A value smaller than one unit of the last kept decimal is returned as it is. The test uses
+// the digits as given (10^-2 for -2); only the rounding counts a negative digits as 0.
 double softround(double x, int32_t digits) noexcept {
-    if (digits < 0) digits = 0;
     const double p = std::pow(10.0, static_cast<double>(digits));
     if (std::fabs(x) * p < 1) return x;
-    return round_half_away(x, digits);
+    return round_half_away(x, digits < 0 ? 0 : digits);
 }
 
 double roundfloat(double x, double step) noexcept {

@@ -157,8 +157,9 @@ TEST(Rounding, SoftRoundKeepsSmallValues) {
     EXPECT_TRUE(Exact(softround(D(0.014), I(2)), 0.01));
     EXPECT_TRUE(Exact(softround(D(0.0), I(2)), 0.0));
     EXPECT_TRUE(Exact(softround(D(2.675), I(2)), 2.68));
-    EXPECT_TRUE(Exact(softround(D(0.4), I(-1)), 0.4));  // negative: as 0
-    EXPECT_TRUE(Exact(softround(D(1.6), I(-2)), 2.0));
+    EXPECT_TRUE(Exact(softround(D(0.4), I(-1)), 0.4));
+    EXPECT_TRUE(Exact(softround(D(1.6), I(-2)), 1.6));      // below one unit of 10^2: kept
+    EXPECT_TRUE(Exact(softround(D(1234.5), I(-2)), 1235.0));  // otherwise rounded as with 0
 }
 
 TEST(Rounding, RoundFloatToSteps) {
