@@ -170,6 +170,12 @@ TEST(Repetition, CountsAndCapacity) {
     EXPECT_EQ(text(strrepeat("ab", I(-1))), "");
     EXPECT_EQ(text(strrepeat("ab", I(100000)))->size(), 32767u);
     EXPECT_EQ(text(space(I(kMax)))->size(), 32767u);
+    // Without a result block the repeating writers give NULL and touch nothing.
+    brindle::test::fail_allocations(true);
+    EXPECT_EQ(strrepeat("ab", I(kMax)), nullptr);
+    EXPECT_EQ(padleft("ab", "xyz", I(kMax)), nullptr);
+    EXPECT_EQ(padcenter("ab", "xyz", I(kMax)), nullptr);
+    brindle::test::fail_allocations(false);
 }
 
 TEST(Misc, LengthReverseRepeattrim) {
