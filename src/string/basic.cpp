@@ -29,6 +29,7 @@ void repeat_pattern(TextOut& out, string_view pattern, int64_t offset, int64_t n
     const size_t start = out.size();
     const int64_t first = n < plen ? n : plen;
     for (int64_t i = 0; i < first; ++i) out.put(pattern[static_cast<size_t>((offset + i) % plen)]);
+    if (out.data() == nullptr) return;  // no result block to copy from
     int64_t written = first;
     while (written < n && !out.full()) {
         const int64_t chunk = written < n - written ? written : n - written;

@@ -103,6 +103,7 @@ TEST(Substrings, Strstuff) {
     EXPECT_EQ(text(strstuff("abcdef", I(3), I(-1), "XY")), "abXYbcdef");
     EXPECT_EQ(text(strstuff("abcdef", I(3), I(-2), "XY")), "abXYabcde");
     EXPECT_EQ(text(strstuff("abcdef", I(3), I(kMin), "XY")), "abXYabcde");
+    EXPECT_EQ(text(strstuff("abc", I(9), I(-1), "X")), "abcXc");
 }
 
 TEST(Substrings, Linewrap) {
@@ -111,6 +112,8 @@ TEST(Substrings, Linewrap) {
     EXPECT_EQ(text(linewrap("abcdefghijkl", I(0), I(5))), "abcde");
     EXPECT_EQ(text(linewrap("abc", I(0), I(10))), "abc");
     EXPECT_EQ(text(linewrap(" abcdef", I(0), I(3))), " ab");  // the first byte is never the break
+    EXPECT_EQ(text(linewrap("ab\tcd\nef", I(0), I(6))), "ab\tcd\n");  // any white space breaks
+    EXPECT_EQ(text(linewrap("ab\xA0" "cdef", I(0), I(4))), "ab\xA0" "c");  // no-break space does not
     EXPECT_EQ(text(linewrap("abc def", I(0), I(0))), "");
     EXPECT_EQ(text(linewrap("abc def", I(0), I(-4))), "");
     EXPECT_EQ(text(linewrap("abc def", I(-3), I(4))), "");
@@ -167,6 +170,12 @@ TEST(Repetition, CountsAndCapacity) {
     EXPECT_EQ(text(strrepeat("ab", I(-1))), "");
     EXPECT_EQ(text(strrepeat("ab", I(100000)))->size(), 32767u);
     EXPECT_EQ(text(space(I(kMax)))->size(), 32767u);
+    // Without a result block the repeating writers give NULL and touch nothing.
+    brindle::test::fail_allocations(true);
+    EXPECT_EQ(strrepeat("ab", I(kMax)), nullptr);
+    EXPECT_EQ(padleft("ab", "xyz", I(kMax)), nullptr);
+    EXPECT_EQ(padcenter("ab", "xyz", I(kMax)), nullptr);
+    brindle::test::fail_allocations(false);
 }
 
 TEST(Misc, LengthReverseRepeattrim) {
