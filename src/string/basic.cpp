@@ -167,34 +167,41 @@ void lrtrim(TextOut& out, string_view s) { out.append(frame::trim_right(frame::t
 
 // ---- padding ---------------------------------------------------------------------------
 // The output is max(width, len) bytes; a text longer than width is never cut. An empty pad
-// text gives nothing to fill with, so the text comes back unpadded.
+// text gives nothing to fill with, so the text comes back unpadded. A width beyond the block's
+// capacity counts as the capacity, so the text keeps its place: right-aligned, left-aligned or
+// centred in 32767 bytes.
+
+int64_t pad_width(const TextOut& out, int32_t width) {
+    const int64_t cap = static_cast<int64_t>(out.capacity());
+    return width < cap ? width : cap;
+}
 
 void padleft(TextOut& out, string_view s, string_view pad, int32_t width) {
-    if (width <= length(s) || pad.empty()) {
+    const int64_t w = pad_width(out, width);
+    if (w <= length(s) || pad.empty()) {
         out.append(s);
         return;
     }
-    // The pattern ends flush against the text. When the whole would not fit the block, the
-    // bytes furthest from the text are the ones left out, so the text itself is kept.
-    int64_t fill = width - length(s);
-    const int64_t room = static_cast<int64_t>(out.room());
-    if (fill + length(s) > room) fill = room > length(s) ? room - length(s) : 0;
+    // The pattern ends flush against the text.
+    const int64_t fill = w - length(s);
     const int64_t plen = length(pad);
     repeat_pattern(out, pad, (plen - fill % plen) % plen, fill);
     out.append(s);
 }
 
 void padright(TextOut& out, string_view s, string_view pad, int32_t width) {
+    const int64_t w = pad_width(out, width);
     out.append(s);
-    if (width > length(s) && !pad.empty()) repeat_pattern(out, pad, 0, width - length(s));
+    if (w > length(s) && !pad.empty()) repeat_pattern(out, pad, 0, w - length(s));
 }
 
 void padcenter(TextOut& out, string_view s, string_view pad, int32_t width) {
-    if (width <= length(s) || pad.empty()) {
+    const int64_t w = pad_width(out, width);
+    if (w <= length(s) || pad.empty()) {
         out.append(s);
         return;
     }
-    const int64_t diff = width - length(s);
+    const int64_t diff = w - length(s);
     repeat_pattern(out, pad, 0, diff - diff / 2);
     out.append(s);
     repeat_pattern(out, pad, 0, diff / 2);

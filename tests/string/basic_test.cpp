@@ -157,6 +157,7 @@ TEST(Padding, HugeWidthsStayInTheBlock) {
     auto c = text(padcenter("mid", "-", I(100000)));
     ASSERT_TRUE(c);
     EXPECT_EQ(c->size(), 32767u);
+    EXPECT_EQ(c->substr(16381, 5), "-mid-");  // centred in the block
 }
 
 TEST(Repetition, CountsAndCapacity) {
