@@ -1,66 +1,33 @@
-#include <gtest/gtest.h>
-
-#include <cstdint>
+#include <array>
+#include <cstdlib>
+#include <cstring>
 #include <random>
-#include <string>
+#include <tuple>
 
+#include "string/replace.h"
 #include "string/search.h"
-#include "support/blocks.h"
+#include "string/string_tests.h"
 
 extern "C" {
-int32_t* strpos(const char*, const char*);
-int32_t* substr(const char*, const char*);
-int32_t* substrnull(const char*, const char*);
-int32_t* strsub(const char*, const char*);
-int32_t* strsubnull(const char*, const char*);
-int32_t* stringcount(const char*, const char*);
-int32_t* r_stringcount(const char*, const char*);
-char* findword(const char*, const int32_t*);
-char* findnthword(const char*, const int32_t*);
-int32_t* findwordindex(const char*, const int32_t*);
-int32_t* findwordindexnull(const char*, const int32_t*);
-int32_t* wordcount(const char*);
-int32_t* r_wordcount(const char*, const char*, const int32_t*);
-char* wordnum(const char*, const int32_t*, const char*, const int32_t*);
-char* stringlistitem(const char*, const char*);
+int32_t* strpos(S, S); int32_t* substr(S, S); int32_t* substrnull(S, S); int32_t* strsub(S, S); int32_t* strsubnull(S, S);
+int32_t* stringcount(S, S); int32_t* r_stringcount(S, S); int32_t* equalstring(S, S); int32_t* r_strcmp(S, S);
+char* findword(S, Int); char* findnthword(S, Int); int32_t* findwordindex(S, Int); int32_t* findwordindexnull(S, Int);
+int32_t* wordcount(S); int32_t* r_wordcount(S, S, Int); char* wordnum(S, Int, S, Int); char* stringlistitem(S, S);
+char* replace(S, S, S); char* replacestring(S, S, S, Int, Int); char* intern_replacestring(S, S, S, Int, Int, Int);
+char* stripstring(S, S); char* stripstringhold(S, S); char* digits(S); char* aif(S, S, S, S, S);
 }
 
-namespace brindle {
+namespace brindle::test {
 namespace {
 
-using test::text;
-using test::value;
-
-const int32_t* I(int32_t v) {
-    static thread_local int32_t slots[8];
-    static thread_local int next = 0;
-    int32_t* p = &slots[next++ % 8];
-    *p = v;
-    return p;
-}
-
-TEST(Search, PositionsAndAbsence) {
-    EXPECT_EQ(value(strpos("b", "abc")), 2);
-    EXPECT_EQ(value(strpos("", "abc")), 1);
-    EXPECT_EQ(value(strpos("x", "abc")), 0);
-    EXPECT_EQ(value(substr("abc", "b")), 1);
-    EXPECT_EQ(value(substr("abc", "x")), -1);
-    EXPECT_EQ(value(substrnull("abc", "x")), std::nullopt);
-    EXPECT_EQ(value(substrnull("abc", "c")), 2);
-    EXPECT_EQ(value(strsub("b", "abc")), 1);
-    EXPECT_EQ(value(strsubnull("q", "abc")), std::nullopt);
-    EXPECT_EQ(value(strpos("\xE9", "caf\xE9")), 4);
-    EXPECT_EQ(value(strpos(nullptr, "abc")), std::nullopt);
-}
-
-TEST(Search, CountsNonOverlapping) {
-    EXPECT_EQ(value(stringcount("aaaa", "aa")), 2);
-    EXPECT_EQ(value(stringcount("aaaaa", "aa")), 2);
-    EXPECT_EQ(value(stringcount("abababab", "abab")), 2);
-    EXPECT_EQ(value(stringcount("", "a")), std::nullopt);
-    EXPECT_EQ(value(stringcount("a", "")), std::nullopt);
-    EXPECT_EQ(value(r_stringcount("aa", "aaaa")), 2);
-    EXPECT_EQ(value(r_stringcount("x", "abc")), 0);
+TEST(Search, PositionsAndCounts) {
+    const std::tuple<int32_t* (*)(S, S), S, S, std::optional<int32_t>> cases[] = {
+        {strpos, "b", "abc", 2}, {strpos, "", "abc", 1}, {strpos, "x", "abc", 0}, {strpos, "\xE9", "caf\xE9", 4},
+        {substr, "abc", "b", 1}, {substr, "abc", "x", -1}, {substrnull, "abc", "x", {}}, {substrnull, "abc", "c", 2},
+        {strsub, "b", "abc", 1}, {strsubnull, "q", "abc", {}}, {stringcount, "aaaa", "aa", 2},
+        {stringcount, "abababab", "abab", 2}, {stringcount, "", "a", {}}, {stringcount, "a", "", {}},
+        {r_stringcount, "aa", "aaaa", 2}, {r_stringcount, "x", "abc", 0}};
+    for (const auto& [fn, a, b, want] : cases) EXPECT_EQ(value(fn(a, b)), want) << a << " / " << b;
 }
 
 // The linear matcher must agree with a plain search on texts full of partial matches.
@@ -71,86 +38,103 @@ TEST(Search, FinderAgreesWithPlainSearch) {
         for (auto& c : hay) c = "abA"[rng() % 3];
         for (auto& c : needle) c = "abA"[rng() % 3];
         const bool nocase = round % 2 == 1;
-        std::string fh = hay, fn = needle;
-        if (nocase) {
-            for (auto& c : fh) c = c == 'a' ? 'A' : c;
-            for (auto& c : fn) c = c == 'a' ? 'A' : c;
-        }
-        const string::Finder f(needle, nocase);
+        auto fold = [&](std::string t) {
+            for (auto& c : t) c = nocase && c == 'a' ? 'A' : c;
+            return t;
+        };
         const std::size_t from = rng() % 20;
-        EXPECT_EQ(f.find(hay, from), from > hay.size() ? std::string::npos : fh.find(fn, from))
+        EXPECT_EQ(string::Finder(needle, nocase).find(hay, from), from > hay.size() ? std::string::npos : fold(hay).find(fold(needle), from))
             << hay << " / " << needle << " / " << nocase;
     }
     EXPECT_EQ(string::Finder("\xC4" "b", true).find("x\xE4" "B"), 1u);
 }
 
-TEST(Words, FindWord) {
-    EXPECT_EQ(text(findword("  ab cd", I(0))), "ab");
-    EXPECT_EQ(text(findword("ab cd", I(1))), "b");
-    EXPECT_EQ(text(findword("ab   ", I(2))), "");
-    EXPECT_EQ(text(findword("ab", I(2))), std::nullopt);
-    EXPECT_EQ(text(findword("ab", I(-1))), std::nullopt);
-    EXPECT_EQ(text(findword("a\tb c", I(0))), "a\tb");  // blanks only separate
-}
-
-TEST(Words, FindNthWord) {
-    EXPECT_EQ(text(findnthword("ab  cd ef", I(1))), "cd");
-    EXPECT_EQ(text(findnthword("ab  cd ef", I(2))), "ef");
-    EXPECT_EQ(text(findnthword("ab cd", I(2))), std::nullopt);
-    EXPECT_EQ(text(findnthword("ab cd ", I(2))), std::nullopt);
-    EXPECT_EQ(text(findnthword("  ab", I(0))), "ab");
-    EXPECT_EQ(text(findnthword("ab cd", I(-3))), "ab");
-    EXPECT_EQ(text(findnthword(" ab", I(-1))), std::nullopt);
-    EXPECT_EQ(text(findnthword("ab", I(INT32_MAX))), std::nullopt);
-}
-
-TEST(Words, FindWordIndex) {
-    EXPECT_EQ(value(findwordindex("  --ab", I(0))), 4);
-    EXPECT_EQ(value(findwordindex("...", I(0))), -1);
-    EXPECT_EQ(value(findwordindexnull("...", I(0))), std::nullopt);
-    EXPECT_EQ(value(findwordindex("x'y", I(1))), 2);   // apostrophe after a non-space byte
-    EXPECT_EQ(value(findwordindex("x 'y", I(2))), 3);  // ... but not after a blank
-    EXPECT_EQ(value(findwordindex("'y", I(0))), 1);    // nor at the start itself
-    EXPECT_EQ(value(findwordindex("ab", I(5))), -1);
-    // A start before the text scans from its beginning.
-    EXPECT_EQ(value(findwordindex("--a", I(-5))), 2);
-    EXPECT_EQ(value(findwordindex("'a", I(INT32_MIN))), 1);
-    EXPECT_EQ(value(findwordindexnull("  ", I(-1))), std::nullopt);
-}
-
-TEST(Words, CountsWordsAndFields) {
+TEST(Words, FindCountAndPick) {
+    // findword, findnthword: blanks alone separate words.
+    const std::tuple<char* (*)(S, Int), S, int32_t, Opt> picks[] = {{findword, "  ab cd", 0, "ab"}, {findword, "ab cd", 1, "b"},
+        {findword, "ab   ", 2, ""}, {findword, "ab", 2, {}}, {findword, "ab", -1, {}}, {findword, "a\tb c", 0, "a\tb"},
+        {findnthword, "ab  cd ef", 1, "cd"}, {findnthword, "ab  cd ef", 2, "ef"}, {findnthword, "ab cd", 2, {}},
+        {findnthword, "ab cd ", 2, {}}, {findnthword, "  ab", 0, "ab"}, {findnthword, "ab cd", -3, "ab"},
+        {findnthword, " ab", -1, {}}, {findnthword, "ab", kMax, {}}};
+    for (const auto& [fn, s, n, want] : picks) EXPECT_EQ(text(fn(s, I(n))), want) << s << " " << n;
+    // An apostrophe starts a word after a byte that is not white space, never at the start itself;
+    // a start before the text scans from its beginning.
+    const std::tuple<S, int32_t, int32_t> starts[] = {{"  --ab", 0, 4}, {"...", 0, -1}, {"x'y", 1, 2}, {"x 'y", 2, 3},
+        {"'y", 0, 1}, {"ab", 5, -1}, {"--a", -5, 2}, {"'a", kMin, 1}, {"  ", -1, -1}};
+    for (const auto& [s, start, want] : starts) {
+        EXPECT_EQ(value(findwordindex(s, I(start))), want) << s << " " << start;
+        EXPECT_EQ(value(findwordindexnull(s, I(start))), want < 0 ? std::nullopt : std::optional(want));
+    }
     EXPECT_EQ(value(wordcount("a\tb\nc")), 3);
     EXPECT_EQ(value(wordcount("  ")), 0);
     EXPECT_EQ(value(wordcount("a\xA0" "b")), 1);  // no-break space is not white space
-    EXPECT_EQ(value(r_wordcount("a,,b", ",", I(1))), 3);
-    EXPECT_EQ(value(r_wordcount("a,,b", ",", I(0))), 2);
-    EXPECT_EQ(value(r_wordcount("", ",", I(1))), 1);
-    EXPECT_EQ(value(r_wordcount("", ",", I(0))), 0);
-    EXPECT_EQ(value(r_wordcount("a b;c", " ;", I(0))), 3);
-    EXPECT_EQ(value(r_wordcount("abc", "", I(1))), 1);
-}
-
-TEST(Words, WordNum) {
-    EXPECT_EQ(text(wordnum("a,,b", I(2), ",", I(0))), "b");
-    EXPECT_EQ(text(wordnum("a,,b", I(2), ",", I(1))), "");
-    EXPECT_EQ(text(wordnum("a,,b", I(3), ",", I(1))), "b");
-    EXPECT_EQ(text(wordnum("", I(1), ",", I(0))), "");
-    EXPECT_EQ(text(wordnum(",,a,b", I(1), ",", I(0))), "a");
-    EXPECT_EQ(text(wordnum(",a", I(1), ",", I(1))), "");
-    EXPECT_EQ(text(wordnum("a,b", I(0), ",", I(0))), "");
-    EXPECT_EQ(text(wordnum("a,b", I(-2), ",", I(1))), "");
-    EXPECT_EQ(text(wordnum("a,b", I(9), ",", I(0))), "");
-    EXPECT_EQ(text(wordnum("one two;three", I(3), " ;", I(0))), "three");
-}
-
-TEST(Words, StringListItem) {
+    const std::tuple<S, S, int32_t, int32_t> fields[] = {{"a,,b", ",", 1, 3}, {"a,,b", ",", 0, 2}, {"", ",", 1, 1},
+        {"", ",", 0, 0}, {"a b;c", " ;", 0, 3}, {"abc", "", 1, 1}};
+    for (const auto& [s, seps, mode, want] : fields) EXPECT_EQ(value(r_wordcount(s, seps, I(mode))), want) << s << mode;
+    const std::tuple<S, int32_t, int32_t, S> nums[] = {{"a,,b", 2, 0, "b"}, {"a,,b", 2, 1, ""}, {"a,,b", 3, 1, "b"},
+        {"", 1, 0, ""}, {",,a,b", 1, 0, "a"}, {",a", 1, 1, ""}, {"a,b", 0, 0, ""}, {"a,b", -2, 1, ""}, {"a,b", 9, 0, ""},
+        {"one two;three", 3, 0, "three"}};
+    for (const auto& [s, n, mode, want] : nums) EXPECT_EQ(text(wordnum(s, I(n), ",; ", I(mode))), want) << s << " " << n;
     const char* list = "\"name=Max\"\"city=Ulm\"";
     EXPECT_EQ(text(stringlistitem(list, "city")), "city=Ulm");
-    EXPECT_EQ(text(stringlistitem(list, "name")), "name=Max");
     EXPECT_EQ(text(stringlistitem(list, "ulm")), std::nullopt);
     EXPECT_EQ(text(stringlistitem("\"a=1", "a")), "a=1");  // runs to the end without a quote
     EXPECT_EQ(text(stringlistitem("\"=x\"", "")), "=x");
 }
 
+TEST(Replace, EveryOrFirstOccurrenceWithOptionalCase) {
+    EXPECT_EQ(text(replace("aXbXc", "X", "--")), "a--b--c");
+    EXPECT_EQ(text(replace("aaa", "aa", "b")), "ba");
+    EXPECT_EQ(text(replace("abc", "b", "bb")), "abbc");  // a replacement is not searched again
+    EXPECT_EQ(text(replace("abc", "", "z")), "abc");     // empty find: text unchanged
+    const std::tuple<S, S, int32_t, int32_t, S> cases[] = {{"aXbXc", "x", 0, 1, "a-bXc"},
+        {"aXbXc", "x", 1, 1, "a-b-c"}, {"aXbXc", "x", 1, 0, "aXbXc"}, {"\xC4 \xE4", "\xE4", 1, 1, "- -"}, {"abc", "", 1, 0, ""}};
+    for (const auto& [s, find, all, nocase, want] : cases) {
+        EXPECT_EQ(text(replacestring(s, find, "-", I(all), I(nocase))), want) << s << all << nocase;
+        // From SQL the engine always answers in a result block, whatever the memory selector.
+        EXPECT_EQ(text(intern_replacestring(s, find, "-", I(all), I(nocase), I(0))), want);
+    }
+    EXPECT_EQ(text(replacestring("abc", "b", "z", nullptr, I(0))), std::nullopt);
+    const std::string s(40000, 'a');  // long results are cut at the block
+    EXPECT_EQ(text(replace(s.c_str(), "a", "xyz"))->substr(32760), "xyzxyzx");
+    EXPECT_EQ(text(replacestring(s.c_str(), "A", "0123456789", I(1), I(1)))->size(), frame::kTextCapacity);
+    // The heap form holds the whole result, however long, in memory of its exact size.
+    EXPECT_EQ(string::replaced_length("aXbxc", "x", "--", false, true), 6u);
+    const std::pair<char*, std::string> heap[] = {{string::replace_to_heap(s, "a", "bc", true, false), rep("bc", 40000)},
+        {string::replace_to_heap("abcd", "xy", "", true, false), "abcd"}, {string::replace_to_heap("abc", "", "z", true, false), ""}};
+    for (const auto& [r, want] : heap) {
+        EXPECT_EQ(r ? std::string(r) : "NULL", want);
+        std::free(r);
+    }
+    EXPECT_EQ(text(digits("tel. 0711/123")), "0711123");
+    EXPECT_EQ(text(stripstring("a-b-c", "-")), "abc");
+    EXPECT_EQ(text(stripstring("abc", "")), "abc");
+    EXPECT_EQ(text(stripstringhold("abc", "")), "");
+    EXPECT_EQ(text(stripstringhold("a\xE9" "b\xE9", "\xE9")), "\xE9\xE9");
+}
+
+TEST(Compare, AgreeWithTheCLibrary) {
+    // Byte order as strcmp gives it (unsigned bytes); numbers as strtod reads them, in single precision.
+    S bytes[] = {"", "a", "a ", "ab", "abc", "b", "10", "9", "\xE9", "z"};
+    S numbers[] = {"10", "9", "1", "1.00000001", "1.0001", "  +2.5e1xyz", "25", "abc", "0", "--5", "0x1A",
+        "26", "0x", "-inf", "-1e38", "1e39", "infinity", "1e999", "-1e-999", "3.4028235e38", "nan", "2", "1.5"};
+    const char* ops[] = {"=", "<>", "<", ">", "<=", ">="};
+    auto truth = [](auto x, auto y) { return std::array<bool, 6>{x == y, x != y, x < y, x > y, x <= y, x >= y}; };
+    for (S a : bytes)
+        for (S b : bytes) {
+            const int c = std::strcmp(a, b);
+            EXPECT_EQ(value(r_strcmp(a, b)), (c > 0) - (c < 0)) << a << " " << b;
+            EXPECT_EQ(value(equalstring(a, b)), c == 0);
+            for (int op = 0; op < 6; ++op) EXPECT_EQ(text(aif(a, ops[op], b, "T", "F")), truth(c, 0)[op] ? "T" : "F");
+        }
+    for (S a : numbers)
+        for (S b : numbers) {  // a NaN is unordered: only "n<>" holds
+            const auto want = truth(static_cast<float>(std::strtod(a, nullptr)), static_cast<float>(std::strtod(b, nullptr)));
+            for (int op = 0; op < 6; ++op)
+                EXPECT_EQ(text(aif(a, (std::string("n") + ops[op]).c_str(), b, "T", "F")), want[op] ? "T" : "F") << a << ops[op] << b;
+        }
+    for (const char* op : {"!=", "==", "", "= ", "N=", "n!", "n"}) EXPECT_EQ(text(aif("1", op, "1", "T", "F")), "F") << op;
+}
+
 }  // namespace
-}  // namespace brindle
+}  // namespace brindle::test
