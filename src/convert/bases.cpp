@@ -91,11 +91,13 @@ void inttohex(frame::TextOut& out, int32_t value, int32_t width) noexcept {
         v >>= 4;
     } while (v != 0);
     // The field width, as an unsigned magnitude; a negative width pads after the digits. The
-    // padding never pushes the digits out of the block: it stops at the block's capacity.
+    // padding never pushes the digits out of the text: it stops at the writer's capacity.
     const uint32_t field = width < 0 ? 0u - static_cast<uint32_t>(width) : static_cast<uint32_t>(width);
-    const std::size_t room = frame::kTextCapacity - static_cast<std::size_t>(n);
+    const std::size_t cap = out.capacity();
+    const std::size_t room = cap > static_cast<std::size_t>(n) ? cap - static_cast<std::size_t>(n) : 0;
     const std::size_t pad = field > static_cast<uint32_t>(n) ? field - static_cast<uint32_t>(n) : 0;
     const std::size_t zeros = pad < room ? pad : room;
+    if (zeros < pad) out.note_clamped();
     if (width > 0) out.fill('0', zeros);
     while (n > 0) out.put(digits[--n]);
     if (width < 0) out.fill('0', zeros);
@@ -146,23 +148,8 @@ void arabic2roman(frame::TextOut& out, int32_t value) noexcept {
 }  // namespace brindle::convert
 
 namespace cv = brindle::convert;
-using brindle::frame::by_value;
 using brindle::frame::udf;
 
-BRINDLE_ENTRY double pi() { return by_value<cv::pi, 0.0>(); }
-BRINDLE_ENTRY double euler() { return by_value<cv::euler, 0.0>(); }
-BRINDLE_ENTRY int32_t c() { return by_value<cv::c, 0>(); }
-BRINDLE_ENTRY double g() { return by_value<cv::g, 0.0>(); }
-BRINDLE_ENTRY double k() { return by_value<cv::k, 0.0>(); }
-BRINDLE_ENTRY int32_t* convertfrombase(const char* text, const int32_t* base, const char* alphabet) {
-    return udf<cv::convertfrombase>(text, base, alphabet);
-}
-BRINDLE_ENTRY char* converttobase(const int32_t* value, const int32_t* base, const char* alphabet) {
-    return udf<cv::converttobase>(value, base, alphabet);
-}
-BRINDLE_ENTRY int32_t* convertfrom33(const char* text) { return udf<cv::convertfrom33>(text); }
-BRINDLE_ENTRY char* convertto33(const int32_t* value) { return udf<cv::convertto33>(value); }
-BRINDLE_ENTRY char* inttohex(const int32_t* value, const int32_t* width) { return udf<cv::inttohex>(value, width); }
-BRINDLE_ENTRY int32_t* hextoint(const char* text) { return udf<cv::hextoint>(text); }
-BRINDLE_ENTRY int32_t* roman2arabic(const char* numeral) { return udf<cv::roman2arabic>(numeral); }
-BRINDLE_ENTRY char* arabic2roman(const int32_t* value) { return udf<cv::arabic2roman>(value); }
+#define BRINDLE_FN BRINDLE_ROUTINE
+#include "convert/bases.def"
+#undef BRINDLE_FN

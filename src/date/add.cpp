@@ -69,12 +69,7 @@ std::optional<Timestamp> add_units(Timestamp ts, int32_t amount) {
 
 namespace d = brindle::date;
 using brindle::frame::Timestamp;
-using brindle::frame::udf;
 
-BRINDLE_ENTRY Timestamp* addyear(const Timestamp* t, const int32_t* n) { return udf<d::addyear>(t, n); }
-BRINDLE_ENTRY Timestamp* addmonth(const Timestamp* t, const int32_t* n) { return udf<d::addmonth>(t, n); }
-BRINDLE_ENTRY Timestamp* addweek(const Timestamp* t, const int32_t* n) { return udf<d::add_units<604800>>(t, n); }
-BRINDLE_ENTRY Timestamp* addday(const Timestamp* t, const int32_t* n) { return udf<d::add_units<86400>>(t, n); }
-BRINDLE_ENTRY Timestamp* addhour(const Timestamp* t, const int32_t* n) { return udf<d::add_units<3600>>(t, n); }
-BRINDLE_ENTRY Timestamp* addminute(const Timestamp* t, const int32_t* n) { return udf<d::add_units<60>>(t, n); }
-BRINDLE_ENTRY Timestamp* addsecond(const Timestamp* t, const int32_t* n) { return udf<d::add_units<1>>(t, n); }
+#define BRINDLE_FN BRINDLE_ROUTINE
+#include "date/add.def"
+#undef BRINDLE_FN

@@ -141,52 +141,19 @@ int32_t countweekdays(Timestamp start, Timestamp end, int32_t weekday) {
 namespace d = brindle::date;
 using brindle::date::Measure;
 using brindle::frame::Timestamp;
-using brindle::frame::udf;
 using I = const int32_t*;
 using T = const Timestamp*;
 
 // clang-format off
-BRINDLE_ENTRY int32_t* ageinyears(T s, T e) { return udf<d::age<Measure::years>>(s, e); }
-BRINDLE_ENTRY int32_t* ageinyearsnull(T s, T e) { return udf<d::age_null<Measure::years>>(s, e); }
-BRINDLE_ENTRY int32_t* ageinyearsthreshold(T s, T e, I lo, I lo_on, I hi, I hi_on) { return udf<d::age_threshold<Measure::years>>(s, e, lo, lo_on, hi, hi_on); }
-BRINDLE_ENTRY int32_t* ageinyearsthresholdnull(T s, T e, I lo, I lo_on, I hi, I hi_on) { return udf<d::age_threshold_null<Measure::years>>(s, e, lo, lo_on, hi, hi_on); }
 
-BRINDLE_ENTRY int32_t* ageinmonths(T s, T e) { return udf<d::age<Measure::months>>(s, e); }
-BRINDLE_ENTRY int32_t* ageinmonthsnull(T s, T e) { return udf<d::age_null<Measure::months>>(s, e); }
-BRINDLE_ENTRY int32_t* ageinmonthsthreshold(T s, T e, I lo, I lo_on, I hi, I hi_on) { return udf<d::age_threshold<Measure::months>>(s, e, lo, lo_on, hi, hi_on); }
-BRINDLE_ENTRY int32_t* ageinmonthsthresholdnull(T s, T e, I lo, I lo_on, I hi, I hi_on) { return udf<d::age_threshold_null<Measure::months>>(s, e, lo, lo_on, hi, hi_on); }
 
-BRINDLE_ENTRY int32_t* ageinweeks(T s, T e) { return udf<d::age<Measure::weeks>>(s, e); }
-BRINDLE_ENTRY int32_t* ageinweeksnull(T s, T e) { return udf<d::age_null<Measure::weeks>>(s, e); }
-BRINDLE_ENTRY int32_t* ageinweeksthreshold(T s, T e, I lo, I lo_on, I hi, I hi_on) { return udf<d::age_threshold<Measure::weeks>>(s, e, lo, lo_on, hi, hi_on); }
-BRINDLE_ENTRY int32_t* ageinweeksthresholdnull(T s, T e, I lo, I lo_on, I hi, I hi_on) { return udf<d::age_threshold_null<Measure::weeks>>(s, e, lo, lo_on, hi, hi_on); }
 
-BRINDLE_ENTRY int32_t* ageinweeksiso(T s, T e) { return udf<d::age<Measure::weeks_iso>>(s, e); }
-BRINDLE_ENTRY int32_t* ageinweeksnulliso(T s, T e) { return udf<d::age_null<Measure::weeks_iso>>(s, e); }
-BRINDLE_ENTRY int32_t* ageinweeksthresholdiso(T s, T e, I lo, I lo_on, I hi, I hi_on) { return udf<d::age_threshold<Measure::weeks_iso>>(s, e, lo, lo_on, hi, hi_on); }
-BRINDLE_ENTRY int32_t* ageinweeksthresholdnulliso(T s, T e, I lo, I lo_on, I hi, I hi_on) { return udf<d::age_threshold_null<Measure::weeks_iso>>(s, e, lo, lo_on, hi, hi_on); }
 
-BRINDLE_ENTRY int32_t* ageindays(T s, T e) { return udf<d::age<Measure::days>>(s, e); }
-BRINDLE_ENTRY int32_t* ageindaysnull(T s, T e) { return udf<d::age_null<Measure::days>>(s, e); }
-BRINDLE_ENTRY int32_t* ageindaysthreshold(T s, T e, I lo, I lo_on, I hi, I hi_on) { return udf<d::age_threshold<Measure::days>>(s, e, lo, lo_on, hi, hi_on); }
-BRINDLE_ENTRY int32_t* ageindaysthresholdnull(T s, T e, I lo, I lo_on, I hi, I hi_on) { return udf<d::age_threshold_null<Measure::days>>(s, e, lo, lo_on, hi, hi_on); }
 
-BRINDLE_ENTRY int32_t* ageinhours(T s, T e) { return udf<d::age<Measure::hours>>(s, e); }
-BRINDLE_ENTRY int32_t* ageinhoursnull(T s, T e) { return udf<d::age_null<Measure::hours>>(s, e); }
-BRINDLE_ENTRY int32_t* ageinhoursthreshold(T s, T e, I lo, I lo_on, I hi, I hi_on) { return udf<d::age_threshold<Measure::hours>>(s, e, lo, lo_on, hi, hi_on); }
-BRINDLE_ENTRY int32_t* ageinhoursthresholdnull(T s, T e, I lo, I lo_on, I hi, I hi_on) { return udf<d::age_threshold_null<Measure::hours>>(s, e, lo, lo_on, hi, hi_on); }
 
-BRINDLE_ENTRY int32_t* ageinminutes(T s, T e) { return udf<d::age<Measure::minutes>>(s, e); }
-BRINDLE_ENTRY int32_t* ageinminutesnull(T s, T e) { return udf<d::age_null<Measure::minutes>>(s, e); }
-BRINDLE_ENTRY int32_t* ageinminutesthreshold(T s, T e, I lo, I lo_on, I hi, I hi_on) { return udf<d::age_threshold<Measure::minutes>>(s, e, lo, lo_on, hi, hi_on); }
-BRINDLE_ENTRY int32_t* ageinminutesthresholdnull(T s, T e, I lo, I lo_on, I hi, I hi_on) { return udf<d::age_threshold_null<Measure::minutes>>(s, e, lo, lo_on, hi, hi_on); }
 
-BRINDLE_ENTRY int32_t* ageinseconds(T s, T e) { return udf<d::age<Measure::seconds>>(s, e); }
-BRINDLE_ENTRY int32_t* ageinsecondsnull(T s, T e) { return udf<d::age_null<Measure::seconds>>(s, e); }
-BRINDLE_ENTRY int32_t* ageinsecondsthreshold(T s, T e, I lo, I lo_on, I hi, I hi_on) { return udf<d::age_threshold<Measure::seconds>>(s, e, lo, lo_on, hi, hi_on); }
-BRINDLE_ENTRY int32_t* ageinsecondsthresholdnull(T s, T e, I lo, I lo_on, I hi, I hi_on) { return udf<d::age_threshold_null<Measure::seconds>>(s, e, lo, lo_on, hi, hi_on); }
 // clang-format on
 
-BRINDLE_ENTRY double* zeitdifferenz(T a, T b, const char* unit) { return udf<d::zeitdifferenz>(a, b, unit); }
-BRINDLE_ENTRY int32_t* dtime(T t) { return udf<d::dtime>(t); }
-BRINDLE_ENTRY int32_t* countweekdays(T s, T e, I weekday) { return udf<d::countweekdays>(s, e, weekday); }
+#define BRINDLE_FN BRINDLE_ROUTINE
+#include "date/ages.def"
+#undef BRINDLE_FN

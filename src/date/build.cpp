@@ -196,46 +196,7 @@ Timestamp incdatetime(Timestamp ts, int32_t days, int32_t months, int32_t years,
 
 namespace date = brindle::date;
 using brindle::frame::Timestamp;
-using brindle::frame::udf;
 
-BRINDLE_ENTRY int32_t* encodedate(const int32_t* year, const int32_t* month, const int32_t* day) {
-    return udf<date::encodedate>(year, month, day);
-}
-BRINDLE_ENTRY int32_t* encodedatenull(const int32_t* year, const int32_t* month, const int32_t* day) {
-    return udf<date::encodedatenull>(year, month, day);
-}
-BRINDLE_ENTRY Timestamp* r_encodedate(const int32_t* day, const int32_t* month, const int32_t* year) {
-    return udf<date::r_encodedate>(day, month, year);
-}
-BRINDLE_ENTRY uint32_t* encodetime(const int32_t* hour, const int32_t* minute, const int32_t* second) {
-    return udf<date::encodetime>(hour, minute, second);
-}
-BRINDLE_ENTRY uint32_t* encodetimenull(const int32_t* hour, const int32_t* minute,
-                                       const int32_t* second) {
-    return udf<date::encodetimenull>(hour, minute, second);
-}
-BRINDLE_ENTRY Timestamp* encodetimestamp(const int32_t* year, const int32_t* month, const int32_t* day,
-                                         const int32_t* hour, const int32_t* minute,
-                                         const int32_t* second) {
-    return udf<date::encodetimestamp>(year, month, day, hour, minute, second);
-}
-BRINDLE_ENTRY Timestamp* r_encodedatetime(const int32_t* day, const int32_t* month, const int32_t* year,
-                                          const int32_t* hour, const int32_t* minute,
-                                          const int32_t* second) {
-    return udf<date::r_encodedatetime>(day, month, year, hour, minute, second);
-}
-BRINDLE_ENTRY Timestamp* firstdaymonth(const Timestamp* ts) { return udf<date::firstdaymonth>(ts); }
-BRINDLE_ENTRY Timestamp* lastdaymonth(const Timestamp* ts) { return udf<date::lastdaymonth>(ts); }
-BRINDLE_ENTRY double* timetodouble(const Timestamp* ts) { return udf<date::timetodouble>(ts); }
-BRINDLE_ENTRY double* datetodouble(const Timestamp* ts) { return udf<date::datetodouble>(ts); }
-BRINDLE_ENTRY Timestamp* doubletodate(const double* x) { return udf<date::doubletodate>(x); }
-BRINDLE_ENTRY Timestamp* doubletotime(const double* x) { return udf<date::doubletotime>(x); }
-BRINDLE_ENTRY Timestamp* incdate(const Timestamp* ts, const int32_t* days, const int32_t* months,
-                                 const int32_t* years) {
-    return udf<date::incdate>(ts, days, months, years);
-}
-BRINDLE_ENTRY Timestamp* incdatetime(const Timestamp* ts, const int32_t* days, const int32_t* months,
-                                     const int32_t* years, const int32_t* hours,
-                                     const int32_t* minutes, const int32_t* seconds) {
-    return udf<date::incdatetime>(ts, days, months, years, hours, minutes, seconds);
-}
+#define BRINDLE_FN BRINDLE_ROUTINE
+#include "date/build.def"
+#undef BRINDLE_FN

@@ -299,9 +299,6 @@ void datetostrlang(frame::TextOut& out, Timestamp ts, std::string_view picture, 
 
 using brindle::frame::Timestamp;
 
-BRINDLE_ENTRY char* datetostr(const Timestamp* t, const char* picture) {
-    return brindle::frame::udf<brindle::date::datetostr>(t, picture);
-}
-BRINDLE_ENTRY char* datetostrlang(const Timestamp* t, const char* picture, const char* code) {
-    return brindle::frame::udf<brindle::date::datetostrlang>(t, picture, code);
-}
+#define BRINDLE_FN BRINDLE_ROUTINE
+#include "date/datetostr.def"
+#undef BRINDLE_FN

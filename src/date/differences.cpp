@@ -18,14 +18,8 @@ int32_t between(Timestamp first, Timestamp second) {
 namespace d = brindle::date;
 using brindle::date::Measure;
 using brindle::frame::Timestamp;
-using brindle::frame::udf;
 using T = const Timestamp*;
 
-BRINDLE_ENTRY int32_t* yearsbetween(T a, T b) { return udf<d::between<Measure::years>>(a, b); }
-BRINDLE_ENTRY int32_t* monthsbetween(T a, T b) { return udf<d::between<Measure::months>>(a, b); }
-BRINDLE_ENTRY int32_t* weeksbetween(T a, T b) { return udf<d::between<Measure::weeks>>(a, b); }
-BRINDLE_ENTRY int32_t* weeksbetweeniso(T a, T b) { return udf<d::between<Measure::weeks_iso>>(a, b); }
-BRINDLE_ENTRY int32_t* daysbetween(T a, T b) { return udf<d::between<Measure::days>>(a, b); }
-BRINDLE_ENTRY int32_t* hoursbetween(T a, T b) { return udf<d::between<Measure::hours>>(a, b); }
-BRINDLE_ENTRY int32_t* minutesbetween(T a, T b) { return udf<d::between<Measure::minutes>>(a, b); }
-BRINDLE_ENTRY int32_t* secondsbetween(T a, T b) { return udf<d::between<Measure::seconds>>(a, b); }
+#define BRINDLE_FN BRINDLE_ROUTINE
+#include "date/differences.def"
+#undef BRINDLE_FN

@@ -109,21 +109,8 @@ int32_t kalenderwoche(Timestamp ts) noexcept { return iso_week(ts); }
 }  // namespace brindle::date
 
 using brindle::frame::Timestamp;
-using brindle::frame::udf;
 namespace date = brindle::date;
 
-BRINDLE_ENTRY Timestamp* osterdatum(const int32_t* y) { return udf<date::feast<date::kOsterdatum>>(y); }
-BRINDLE_ENTRY Timestamp* weiberfastnacht(const int32_t* y) { return udf<date::feast<date::kWeiberfastnacht>>(y); }
-BRINDLE_ENTRY Timestamp* rosenmontag(const int32_t* y) { return udf<date::feast<date::kRosenmontag>>(y); }
-BRINDLE_ENTRY Timestamp* karnevalsdienstag(const int32_t* y) { return udf<date::feast<date::kKarnevalsdienstag>>(y); }
-BRINDLE_ENTRY Timestamp* aschermittwoch(const int32_t* y) { return udf<date::feast<date::kAschermittwoch>>(y); }
-BRINDLE_ENTRY Timestamp* palmsonntag(const int32_t* y) { return udf<date::feast<date::kPalmsonntag>>(y); }
-BRINDLE_ENTRY Timestamp* gruendonnerstag(const int32_t* y) { return udf<date::feast<date::kGruendonnerstag>>(y); }
-BRINDLE_ENTRY Timestamp* karfreitag(const int32_t* y) { return udf<date::feast<date::kKarfreitag>>(y); }
-BRINDLE_ENTRY Timestamp* ostersamstag(const int32_t* y) { return udf<date::feast<date::kOstersamstag>>(y); }
-BRINDLE_ENTRY Timestamp* ostermontag(const int32_t* y) { return udf<date::feast<date::kOstermontag>>(y); }
-BRINDLE_ENTRY Timestamp* himmelfahrt(const int32_t* y) { return udf<date::feast<date::kHimmelfahrt>>(y); }
-BRINDLE_ENTRY Timestamp* pfingstsonntag(const int32_t* y) { return udf<date::feast<date::kPfingstsonntag>>(y); }
-BRINDLE_ENTRY Timestamp* pfingstmontag(const int32_t* y) { return udf<date::feast<date::kPfingstmontag>>(y); }
-BRINDLE_ENTRY Timestamp* fronleichnam(const int32_t* y) { return udf<date::feast<date::kFronleichnam>>(y); }
-BRINDLE_ENTRY int32_t* kalenderwoche(const Timestamp* ts) { return udf<date::kalenderwoche>(ts); }
+#define BRINDLE_FN BRINDLE_ROUTINE
+#include "date/easter.def"
+#undef BRINDLE_FN

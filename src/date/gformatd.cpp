@@ -46,7 +46,7 @@ void put_run(frame::TextOut& out, const Tm& tm, char c, std::size_t count) {
 void gformatd(frame::TextOut& out, std::string_view picture, Timestamp ts) {
     const Tm tm = decode_timestamp(ts);
     std::size_t i = 0;
-    while (i < picture.size() && !out.full()) {
+    while (i < picture.size() && !out.exhausted()) {
         const char c = picture[i];
         std::size_t j = i + 1;
         while (j < picture.size() && picture[j] == c) ++j;
@@ -58,6 +58,6 @@ void gformatd(frame::TextOut& out, std::string_view picture, Timestamp ts) {
 }  // namespace
 }  // namespace brindle::date
 
-BRINDLE_ENTRY char* gformatd(const char* picture, const brindle::frame::Timestamp* t) {
-    return brindle::frame::udf<brindle::date::gformatd>(picture, t);
-}
+#define BRINDLE_FN BRINDLE_ROUTINE
+#include "date/gformatd.def"
+#undef BRINDLE_FN

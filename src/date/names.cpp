@@ -58,19 +58,6 @@ void cmonthshort(frame::TextOut& out, Timestamp ts) { cmonthshortlang(out, ts, k
 using brindle::frame::Timestamp;
 namespace bd = brindle::date;
 
-BRINDLE_ENTRY char* cdowlong(const Timestamp* t) { return brindle::frame::udf<bd::cdowlong>(t); }
-BRINDLE_ENTRY char* cdowshort(const Timestamp* t) { return brindle::frame::udf<bd::cdowshort>(t); }
-BRINDLE_ENTRY char* cmonthlong(const Timestamp* t) { return brindle::frame::udf<bd::cmonthlong>(t); }
-BRINDLE_ENTRY char* cmonthshort(const Timestamp* t) { return brindle::frame::udf<bd::cmonthshort>(t); }
-BRINDLE_ENTRY char* cdowlonglang(const Timestamp* t, const char* code) {
-    return brindle::frame::udf<bd::cdowlonglang>(t, code);
-}
-BRINDLE_ENTRY char* cdowshortlang(const Timestamp* t, const char* code) {
-    return brindle::frame::udf<bd::cdowshortlang>(t, code);
-}
-BRINDLE_ENTRY char* cmonthlonglang(const Timestamp* t, const char* code) {
-    return brindle::frame::udf<bd::cmonthlonglang>(t, code);
-}
-BRINDLE_ENTRY char* cmonthshortlang(const Timestamp* t, const char* code) {
-    return brindle::frame::udf<bd::cmonthshortlang>(t, code);
-}
+#define BRINDLE_FN BRINDLE_ROUTINE
+#include "date/names.def"
+#undef BRINDLE_FN

@@ -128,35 +128,7 @@ Timestamp stripdate(Timestamp ts) {
 
 namespace d = brindle::date;
 using brindle::frame::Timestamp;
-using brindle::frame::udf;
 
-BRINDLE_ENTRY int32_t* year(const Timestamp* t) { return udf<d::year>(t); }
-BRINDLE_ENTRY int32_t* month(const Timestamp* t) { return udf<d::month>(t); }
-BRINDLE_ENTRY int32_t* quarter(const Timestamp* t) { return udf<d::quarter>(t); }
-BRINDLE_ENTRY int32_t* dayofmonth(const Timestamp* t) { return udf<d::dayofmonth>(t); }
-BRINDLE_ENTRY int32_t* dayofyear(const Timestamp* t) { return udf<d::dayofyear>(t); }
-BRINDLE_ENTRY int32_t* r_yearday(const Timestamp* t) { return udf<d::r_yearday>(t); }
-BRINDLE_ENTRY int32_t* dayofweek(const Timestamp* t) { return udf<d::dayofweek>(t); }
-BRINDLE_ENTRY int32_t* r_weekday(const Timestamp* t) { return udf<d::r_weekday>(t); }
-BRINDLE_ENTRY int32_t* r_dow(const Timestamp* t) { return udf<d::r_dow>(t); }
-BRINDLE_ENTRY int32_t* hour(const Timestamp* t) { return udf<d::hour>(t); }
-BRINDLE_ENTRY int32_t* minute(const Timestamp* t) { return udf<d::minute>(t); }
-BRINDLE_ENTRY int32_t* second(const Timestamp* t) { return udf<d::second>(t); }
-BRINDLE_ENTRY int32_t* millisecond(const Timestamp* t) { return udf<d::millisecond>(t); }
-BRINDLE_ENTRY int32_t* isleapyear(const Timestamp* t) { return udf<d::isleapyear>(t); }
-BRINDLE_ENTRY int32_t* week(const Timestamp* t) { return udf<d::week>(t); }
-BRINDLE_ENTRY int32_t* weekofyear(const Timestamp* t) { return udf<d::weekofyear>(t); }
-BRINDLE_ENTRY int32_t* yearofyear(const Timestamp* t) { return udf<d::yearofyear>(t); }
-BRINDLE_ENTRY char* woy(const Timestamp* t) { return udf<d::woy>(t); }
-BRINDLE_ENTRY char* woyiso(const Timestamp* t) { return udf<d::woyiso>(t); }
-BRINDLE_ENTRY int32_t* r_isleapyear(const int32_t* y) { return udf<d::r_isleapyear>(y); }
-BRINDLE_ENTRY int32_t* daysofmonth(const int32_t* m, const int32_t* y) { return udf<d::daysofmonth>(m, y); }
-BRINDLE_ENTRY int32_t* lastday(const int32_t* y, const int32_t* m) { return udf<d::lastday>(y, m); }
-BRINDLE_ENTRY Timestamp* maxdate(const Timestamp* a, const Timestamp* b) { return udf<d::maxdate>(a, b); }
-BRINDLE_ENTRY Timestamp* mindate(const Timestamp* a, const Timestamp* b) { return udf<d::mindate>(a, b); }
-BRINDLE_ENTRY int32_t* equaldate(const Timestamp* a, const Timestamp* b) { return udf<d::equaldate>(a, b); }
-BRINDLE_ENTRY int32_t* equaldatetime(const Timestamp* a, const Timestamp* b) {
-    return udf<d::equaldatetime>(a, b);
-}
-BRINDLE_ENTRY Timestamp* striptime(const Timestamp* t) { return udf<d::striptime>(t); }
-BRINDLE_ENTRY Timestamp* stripdate(const Timestamp* t) { return udf<d::stripdate>(t); }
+#define BRINDLE_FN BRINDLE_ROUTINE
+#include "date/parts.def"
+#undef BRINDLE_FN

@@ -115,17 +115,6 @@ void seconds2period(frame::TextOut& out, int32_t seconds) noexcept { period_form
 
 }  // namespace brindle::date
 
-using brindle::frame::udf;
-
-BRINDLE_ENTRY char* addperiod(const char* a, const char* b) {
-    return udf<brindle::date::addperiod>(a, b);
-}
-BRINDLE_ENTRY char* subperiod(const char* a, const char* b) {
-    return udf<brindle::date::subperiod>(a, b);
-}
-BRINDLE_ENTRY int32_t* period2seconds(const char* text) {
-    return udf<brindle::date::period2seconds>(text);
-}
-BRINDLE_ENTRY char* seconds2period(const int32_t* seconds) {
-    return udf<brindle::date::seconds2period>(seconds);
-}
+#define BRINDLE_FN BRINDLE_ROUTINE
+#include "date/period.def"
+#undef BRINDLE_FN

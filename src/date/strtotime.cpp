@@ -53,6 +53,6 @@ frame::SqlTime strtotime(std::string_view text) {
 }  // namespace
 }  // namespace brindle::date
 
-BRINDLE_ENTRY uint32_t* strtotime(const char* text) {
-    return brindle::frame::udf<brindle::date::strtotime>(text);
-}
+#define BRINDLE_FN BRINDLE_ROUTINE
+#include "date/strtotime.def"
+#undef BRINDLE_FN

@@ -23,13 +23,19 @@ using Allocator = void* (*)(std::size_t bytes) noexcept;
 
 void* block_allocator(std::size_t bytes) noexcept;  // result block (bytes <= kBlockSize)
 
-// Bounded writer. The buffer is obtained on first use (or by finish()), so a routine that
-// decides on SQL NULL before writing anything costs no allocation. Bytes beyond the
-// capacity are dropped: output is cut, never written past the end.
+// Bounded writer over any buffer and any capacity. Either it writes into a buffer it is
+// given, or it obtains one from an allocator on first use (or by finish()), so a routine that
+// decides on SQL NULL before writing anything costs no allocation. Bytes beyond the capacity
+// are dropped, never written past the end, and the writer remembers that the text was cut (or
+// that a width was clamped to the capacity), so a caller that must not cut can refuse it.
 class TextOut {
 public:
+    // Obtains capacity + 1 bytes from alloc on first use (room for a terminating NUL).
     explicit TextOut(Allocator alloc = &block_allocator, std::size_t capacity = kTextCapacity) noexcept
         : alloc_(alloc), want_(capacity) {}
+    // Writes into buf[0, capacity); no terminating NUL is written.
+    TextOut(char* buf, std::size_t capacity) noexcept
+        : alloc_(nullptr), want_(capacity), buf_(buf), cap_(buf != nullptr ? capacity : 0), failed_(buf == nullptr) {}
     TextOut(const TextOut&) = delete;
     TextOut& operator=(const TextOut&) = delete;
 
@@ -52,7 +58,13 @@ public:
         std::size_t size;
     };
     Span reserve(std::size_t n) noexcept;
-    void commit(std::size_t n) noexcept { len_ += (n <= cap_ - len_) ? n : cap_ - len_; }
+    void commit(std::size_t n) noexcept {
+        if (n > cap_ - len_) {
+            n = cap_ - len_;
+            cut_ = true;
+        }
+        len_ += n;
+    }
 
     // The text written so far (valid once anything was written or reserved).
     char* data() noexcept { return buf_; }
@@ -61,11 +73,24 @@ public:
     std::size_t capacity() const noexcept { return want_; }
     std::size_t room() const noexcept { return want_ - len_; }
     bool full() const noexcept { return len_ >= want_; }
+    // For a routine that still has text to write: true when none of it fits any more, and the
+    // text is then noted as cut.
+    bool exhausted() noexcept {
+        if (len_ < want_) return false;
+        cut_ = true;
+        return true;
+    }
+    // True when anything was dropped or a width was clamped to the capacity.
+    bool cut() const noexcept { return cut_; }
+    void note_clamped() noexcept { cut_ = true; }
+    // True when the writer could not obtain its buffer.
+    bool failed() const noexcept { return failed_ && buf_ == nullptr; }
     void truncate(std::size_t n) noexcept {
         if (n < len_) len_ = n;
     }
 
-    // Terminates the text and hands the buffer over: nullptr when the allocator failed.
+    // Terminates the text with a NUL and hands the buffer over: nullptr when the allocator
+    // failed. Only for a writer that obtained its buffer from an allocator.
     char* finish() noexcept;
 
 private:
@@ -78,6 +103,7 @@ private:
     std::size_t len_ = 0;
     std::size_t cap_ = 0;  // 0 until the buffer is obtained
     bool failed_ = false;
+    bool cut_ = false;
 };
 
 }  // namespace brindle::frame

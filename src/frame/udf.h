@@ -22,28 +22,13 @@
 #include <utility>
 
 #include "frame/block.h"
+#include "frame/registry.h"
 
 #define BRINDLE_ENTRY extern "C" __attribute__((visibility("default")))
 
 struct blobcallback;  // the server's blob callback record (ibase.h)
 
 namespace brindle::frame {
-
-// TIMESTAMP as the server passes it: ISC_QUAD of date (days since 1858-11-17) and time
-// (1/10000 s since midnight).
-struct Timestamp {
-    int32_t date;
-    uint32_t time;
-    friend bool operator==(const Timestamp&, const Timestamp&) = default;
-};
-static_assert(sizeof(Timestamp) == 8);
-
-struct SqlDate {
-    int32_t value;
-};
-struct SqlTime {
-    uint32_t value;
-};
 
 using Blob = blobcallback*;
 

@@ -7,4 +7,6 @@ void version_text(TextOut& out) { out.append("zelko 20080303 OpenWatcom32"); }
 }  // namespace
 }  // namespace brindle::frame
 
-BRINDLE_ENTRY char* version() { return brindle::frame::udf<brindle::frame::version_text>(); }
+#define BRINDLE_FN BRINDLE_ROUTINE
+#include "frame/version.def"
+#undef BRINDLE_FN

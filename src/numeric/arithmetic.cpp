@@ -118,40 +118,10 @@ double r_dividezero(double x, double y, double z) noexcept { return y == 0 ? z :
 }  // namespace brindle::numeric
 
 namespace num = brindle::numeric;
-using brindle::frame::by_value;
 using brindle::frame::udf;
 
-BRINDLE_ENTRY int32_t* modulo(const int32_t* a, const int32_t* b) { return udf<num::modulo>(a, b); }
-BRINDLE_ENTRY int32_t* r_div(const int32_t* a, const int32_t* b) { return udf<num::r_div>(a, b); }
-BRINDLE_ENTRY int32_t* isdivisibleby(const int32_t* a, const int32_t* b) { return udf<num::isdivisibleby>(a, b); }
-BRINDLE_ENTRY int32_t* evenodd(const int32_t* a) { return udf<num::evenodd>(a); }
-BRINDLE_ENTRY int32_t* equalinteger(const int32_t* a, const int32_t* b) { return udf<num::equalinteger>(a, b); }
-BRINDLE_ENTRY int32_t* f_bin_and(const int32_t* a, const int32_t* b) { return udf<num::f_bin_and>(a, b); }
-BRINDLE_ENTRY int32_t* f_bin_or(const int32_t* a, const int32_t* b) { return udf<num::f_bin_or>(a, b); }
-BRINDLE_ENTRY int32_t* f_bin_xor(const int32_t* a, const int32_t* b) { return udf<num::f_bin_xor>(a, b); }
-BRINDLE_ENTRY int32_t* f_bin_not(const int32_t* a) { return udf<num::f_bin_not>(a); }
-BRINDLE_ENTRY int32_t* f_bin_shl(const int32_t* a, const int32_t* n) { return udf<num::f_bin_shl>(a, n); }
-BRINDLE_ENTRY int32_t* f_bin_shr(const int32_t* a, const int32_t* n) { return udf<num::f_bin_shr>(a, n); }
-BRINDLE_ENTRY int32_t* r_getbit(const int32_t* a, const int32_t* bit) { return udf<num::r_getbit>(a, bit); }
-BRINDLE_ENTRY int32_t* r_setbit(const int32_t* a, const int32_t* bit, const int32_t* v) {
-    return udf<num::r_setbit>(a, bit, v);
-}
-BRINDLE_ENTRY double* maxnum(const double* x, const double* y) { return udf<num::maxnum>(x, y); }
-BRINDLE_ENTRY double* minnum(const double* x, const double* y) { return udf<num::minnum>(x, y); }
-BRINDLE_ENTRY int32_t* equalfloat(const double* x, const double* y) { return udf<num::equalfloat>(x, y); }
-BRINDLE_ENTRY double* fact(const int32_t* n) { return udf<num::fact>(n); }
-BRINDLE_ENTRY int32_t* f_sign(const double* x) { return udf<num::f_sign>(x); }
-BRINDLE_ENTRY double* f_sqrt(const double* x) { return udf<num::f_sqrt>(x); }
-BRINDLE_ENTRY double* f_ln(const double* x) { return udf<num::f_ln>(x); }
-BRINDLE_ENTRY double* f_log(const double* x, const double* b) { return udf<num::f_log>(x, b); }
-BRINDLE_ENTRY double* f_log10(const double* x) { return udf<num::f_log10>(x); }
-BRINDLE_ENTRY double* f_floor(const double* x) { return udf<num::f_floor>(x); }
-BRINDLE_ENTRY double* f_ceiling(const double* x) { return udf<num::f_ceiling>(x); }
-BRINDLE_ENTRY double* f_frac(const double* x) { return udf<num::f_frac>(x); }
-BRINDLE_ENTRY double* f_power(const double* x, const double* y) { return udf<num::f_power>(x, y); }
-BRINDLE_ENTRY double* f_exp(const double* x) { return udf<num::f_exp>(x); }
 // By value: a null argument gives 0.0 without being read.
-BRINDLE_ENTRY double r_z(const double* x) { return by_value<num::r_z, 0.0>(x); }
-BRINDLE_ENTRY double r_dividezero(const double* x, const double* y, const double* z) {
-    return by_value<num::r_dividezero, 0.0>(x, y, z);
-}
+
+#define BRINDLE_FN BRINDLE_ROUTINE
+#include "numeric/arithmetic.def"
+#undef BRINDLE_FN

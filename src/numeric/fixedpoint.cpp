@@ -65,7 +65,7 @@ bool fixedpointlang(frame::TextOut& out, double value, int32_t decimals, std::st
     const std::size_t point = decimals > 0 ? plain.find('.') : std::string_view::npos;
     const long last = static_cast<long>(point == std::string_view::npos ? plain.size() : point) - 1;
 
-    for (std::size_t i = 0; i < plain.size() && !out.full(); ++i) {
+    for (std::size_t i = 0; i < plain.size() && !out.exhausted(); ++i) {
         const char ch = plain[i];
         if (ch == '.' || ch == ',') {
             out.append(decsep);
@@ -128,19 +128,7 @@ int32_t integerabs(int32_t x) noexcept {
 }  // namespace brindle::numeric
 
 namespace num = brindle::numeric;
-using brindle::frame::udf;
 
-BRINDLE_ENTRY char* converttodollar(const double* x) { return udf<num::converttodollar>(x); }
-BRINDLE_ENTRY char* fixedpoint(const double* x, const int32_t* d) { return udf<num::fixedpoint>(x, d); }
-BRINDLE_ENTRY char* fixedpointlang(const double* x, const int32_t* d, const char* decsep, const char* thsep) {
-    return udf<num::fixedpointlang>(x, d, decsep, thsep);
-}
-BRINDLE_ENTRY int32_t* f_round(const double* x) { return udf<num::f_round>(x); }
-BRINDLE_ENTRY int32_t* f_truncate(const double* x) { return udf<num::f_truncate>(x); }
-BRINDLE_ENTRY double* zahlrunden(const double* x, const int32_t* d) { return udf<num::zahlrunden>(x, d); }
-BRINDLE_ENTRY double* roundtoeven(const double* x, const int32_t* d) { return udf<num::roundtoeven>(x, d); }
-BRINDLE_ENTRY double* softround(const double* x, const int32_t* d) { return udf<num::softround>(x, d); }
-BRINDLE_ENTRY double* roundfloat(const double* x, const double* s) { return udf<num::roundfloat>(x, s); }
-BRINDLE_ENTRY double* prozente(const double* v, const double* p) { return udf<num::prozente>(v, p); }
-BRINDLE_ENTRY double* doubleabs(const double* x) { return udf<num::doubleabs>(x); }
-BRINDLE_ENTRY int32_t* integerabs(const int32_t* x) { return udf<num::integerabs>(x); }
+#define BRINDLE_FN BRINDLE_ROUTINE
+#include "numeric/fixedpoint.def"
+#undef BRINDLE_FN

@@ -17,6 +17,7 @@ int32_t decode_language(std::string_view code) noexcept {
 }  // namespace brindle::numeric
 
 // Returned by value: a NULL code gives -1 like an unknown one.
-BRINDLE_ENTRY int32_t decode_language(const char* code) {
-    return brindle::frame::by_value<brindle::numeric::decode_language, -1>(code);
-}
+
+#define BRINDLE_FN BRINDLE_ROUTINE
+#include "numeric/language.def"
+#undef BRINDLE_FN

@@ -57,6 +57,6 @@ bool numinwords(frame::TextOut& out, double value, int32_t decimals, std::string
 }  // namespace
 }  // namespace brindle::numeric
 
-BRINDLE_ENTRY char* numinwords(const double* value, const int32_t* decimals, const char* code) {
-    return brindle::frame::udf<brindle::numeric::numinwords>(value, decimals, code);
-}
+#define BRINDLE_FN BRINDLE_ROUTINE
+#include "numeric/numinwords.def"
+#undef BRINDLE_FN

@@ -87,9 +87,7 @@ double f_rand() noexcept {
 }  // namespace brindle::numeric
 
 namespace num = brindle::numeric;
-using brindle::frame::udf;
 
-BRINDLE_ENTRY int32_t* intrandom(const int32_t* lo, const int32_t* hi) { return udf<num::intrandom>(lo, hi); }
-BRINDLE_ENTRY int32_t* getrandom(const int32_t* n) { return udf<num::getrandom>(n); }
-BRINDLE_ENTRY double* doublerandom(const int32_t* lo, const int32_t* hi) { return udf<num::doublerandom>(lo, hi); }
-BRINDLE_ENTRY double* f_rand() { return udf<num::f_rand>(); }
+#define BRINDLE_FN BRINDLE_ROUTINE
+#include "numeric/random.def"
+#undef BRINDLE_FN

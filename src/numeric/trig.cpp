@@ -74,30 +74,7 @@ std::optional<double> arcoth(double x) noexcept {
 }  // namespace brindle::numeric
 
 namespace num = brindle::numeric;
-using brindle::frame::udf;
 
-BRINDLE_ENTRY double* sin_rad(const double* x) { return udf<num::sin_rad>(x); }
-BRINDLE_ENTRY double* cos_rad(const double* x) { return udf<num::cos_rad>(x); }
-BRINDLE_ENTRY double* tan_rad(const double* x) { return udf<num::tan_rad>(x); }
-BRINDLE_ENTRY double* cot_rad(const double* x) { return udf<num::cot_rad>(x); }
-BRINDLE_ENTRY double* arcsin_rad(const double* x) { return udf<num::arcsin_rad>(x); }
-BRINDLE_ENTRY double* arccos_rad(const double* x) { return udf<num::arccos_rad>(x); }
-BRINDLE_ENTRY double* arctan_rad(const double* x) { return udf<num::arctan_rad>(x); }
-BRINDLE_ENTRY double* arctan2_rad(const double* y, const double* x) { return udf<num::arctan2_rad>(y, x); }
-BRINDLE_ENTRY double* arccot_rad(const double* x) { return udf<num::arccot_rad>(x); }
-BRINDLE_ENTRY double* sin_deg(const double* x) { return udf<num::sin_deg>(x); }
-BRINDLE_ENTRY double* cos_deg(const double* x) { return udf<num::cos_deg>(x); }
-BRINDLE_ENTRY double* tan_deg(const double* x) { return udf<num::tan_deg>(x); }
-BRINDLE_ENTRY double* cot_deg(const double* x) { return udf<num::cot_deg>(x); }
-BRINDLE_ENTRY double* arcsin_deg(const double* x) { return udf<num::arcsin_deg>(x); }
-BRINDLE_ENTRY double* arccos_deg(const double* x) { return udf<num::arccos_deg>(x); }
-BRINDLE_ENTRY double* arctan_deg(const double* x) { return udf<num::arctan_deg>(x); }
-BRINDLE_ENTRY double* arccot_deg(const double* x) { return udf<num::arccot_deg>(x); }
-BRINDLE_ENTRY double* sinhyp(const double* x) { return udf<num::sinhyp>(x); }
-BRINDLE_ENTRY double* coshyp(const double* x) { return udf<num::coshyp>(x); }
-BRINDLE_ENTRY double* tanhyp(const double* x) { return udf<num::tanhyp>(x); }
-BRINDLE_ENTRY double* cothyp(const double* x) { return udf<num::cothyp>(x); }
-BRINDLE_ENTRY double* arsinh(const double* x) { return udf<num::arsinh>(x); }
-BRINDLE_ENTRY double* arcosh(const double* x) { return udf<num::arcosh>(x); }
-BRINDLE_ENTRY double* artanh(const double* x) { return udf<num::artanh>(x); }
-BRINDLE_ENTRY double* arcoth(const double* x) { return udf<num::arcoth>(x); }
+#define BRINDLE_FN BRINDLE_ROUTINE
+#include "numeric/trig.def"
+#undef BRINDLE_FN

@@ -1,5 +1,6 @@
 // Character constants, substrings, trimming, padding and repetition.
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 #include "frame/text.h"
@@ -31,7 +32,7 @@ void repeat_pattern(TextOut& out, string_view pattern, int64_t offset, int64_t n
     for (int64_t i = 0; i < first; ++i) out.put(pattern[static_cast<size_t>((offset + i) % plen)]);
     if (out.data() == nullptr) return;  // no result block to copy from
     int64_t written = first;
-    while (written < n && !out.full()) {
+    while (written < n && !out.exhausted()) {
         const int64_t chunk = written < n - written ? written : n - written;
         out.append(out.data() + start, static_cast<size_t>(chunk));
         written += chunk;
@@ -69,8 +70,8 @@ void reverse(TextOut& out, string_view s) {
     for (size_t i = 0; i < span.size; ++i) span.data[i] = s[s.size() - 1 - i];
     out.commit(span.size);
 }
-
-void repeattrim(TextOut& out, string_view s, string_view c) {
+void repeattrim(TextOut& out, string_view s, std::optional<string_view> c_or_null) {
+    const string_view c = c_or_null.value_or(string_view());
     if (c.empty()) {
         out.append(s);
         return;
@@ -171,9 +172,11 @@ void lrtrim(TextOut& out, string_view s) { out.append(frame::trim_right(frame::t
 // capacity counts as the capacity, so the text keeps its place: right-aligned, left-aligned or
 // centred in 32767 bytes.
 
-int64_t pad_width(const TextOut& out, int32_t width) {
+int64_t pad_width(TextOut& out, int32_t width) {
     const int64_t cap = static_cast<int64_t>(out.capacity());
-    return width < cap ? width : cap;
+    if (width <= cap) return width;
+    out.note_clamped();
+    return cap;
 }
 
 void padleft(TextOut& out, string_view s, string_view pad, int32_t width) {
@@ -214,56 +217,7 @@ void r_padright(TextOut& out, string_view s, int32_t width, string_view pad) { p
 }  // namespace brindle::string
 
 namespace s = brindle::string;
-using brindle::frame::udf;
 
-BRINDLE_ENTRY char* crlf() { return udf<s::constant<'\r', '\n'>>(); }
-BRINDLE_ENTRY char* lf() { return udf<s::constant<'\n'>>(); }
-BRINDLE_ENTRY char* tab() { return udf<s::constant<'\t'>>(); }
-BRINDLE_ENTRY char* nbsp() { return udf<s::constant<'\xA0'>>(); }
-BRINDLE_ENTRY char* dqm() { return udf<s::constant<'"'>>(); }
-BRINDLE_ENTRY char* sqm() { return udf<s::constant<'\''>>(); }
-BRINDLE_ENTRY char* character(const char* t) { return udf<s::character>(t); }
-BRINDLE_ENTRY char* space(const int32_t* n) { return udf<s::space>(n); }
-BRINDLE_ENTRY char* strofchar(const char* c, const int32_t* n) { return udf<s::strofchar>(c, n); }
-BRINDLE_ENTRY char* strrepeat(const char* t, const int32_t* n) { return udf<s::strrepeat>(t, n); }
-BRINDLE_ENTRY int32_t* stringlength(const char* t) { return udf<s::stringlength>(t); }
-BRINDLE_ENTRY char* reverse(const char* t) { return udf<s::reverse>(t); }
-BRINDLE_ENTRY char* left(const char* t, const int32_t* n) { return udf<s::left>(t, n); }
-BRINDLE_ENTRY char* right(const char* t, const int32_t* n) { return udf<s::right>(t, n); }
-BRINDLE_ENTRY char* mid(const char* t, const int32_t* start, const int32_t* count) {
-    return udf<s::mid0>(t, start, count);
-}
-BRINDLE_ENTRY char* mid1(const char* t, const int32_t* start, const int32_t* count) {
-    return udf<s::mid1>(t, start, count);
-}
-BRINDLE_ENTRY char* strcopy(const char* t, const int32_t* start, const int32_t* count) {
-    return udf<s::strcopy>(t, start, count);
-}
-BRINDLE_ENTRY char* strrm(const char* t, const int32_t* pos) { return udf<s::strrm>(t, pos); }
-BRINDLE_ENTRY char* strstuff(const char* t, const int32_t* start, const int32_t* count, const char* ins) {
-    return udf<s::strstuff>(t, start, count, ins);
-}
-BRINDLE_ENTRY char* linewrap(const char* t, const int32_t* start, const int32_t* width) {
-    return udf<s::linewrap>(t, start, width);
-}
-BRINDLE_ENTRY char* ltrim(const char* t) { return udf<s::ltrim>(t); }
-BRINDLE_ENTRY char* rtrim(const char* t) { return udf<s::rtrim>(t); }
-BRINDLE_ENTRY char* lrtrim(const char* t) { return udf<s::lrtrim>(t); }
-BRINDLE_ENTRY char* padleft(const char* t, const char* pad, const int32_t* width) {
-    return udf<s::padleft>(t, pad, width);
-}
-BRINDLE_ENTRY char* r_padleft(const char* t, const int32_t* width, const char* pad) {
-    return udf<s::r_padleft>(t, width, pad);
-}
-BRINDLE_ENTRY char* padright(const char* t, const char* pad, const int32_t* width) {
-    return udf<s::padright>(t, pad, width);
-}
-BRINDLE_ENTRY char* r_padright(const char* t, const int32_t* width, const char* pad) {
-    return udf<s::r_padright>(t, width, pad);
-}
-BRINDLE_ENTRY char* padcenter(const char* t, const char* pad, const int32_t* width) {
-    return udf<s::padcenter>(t, pad, width);
-}
-// The one function of this family that accepts a NULL argument: without a character to
-// shorten runs of, the text is copied.
-BRINDLE_ENTRY char* repeattrim(const char* t, const char* c) { return udf<s::repeattrim>(t, c != nullptr ? c : ""); }
+#define BRINDLE_FN BRINDLE_ROUTINE
+#include "string/basic.def"
+#undef BRINDLE_FN

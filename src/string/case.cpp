@@ -64,7 +64,7 @@ void keyup(TextOut& out, std::string_view s, int32_t maxlen) {
     if (maxlen <= 0) return;
     const std::size_t limit = static_cast<std::size_t>(maxlen);
     std::size_t written = 0;
-    for (std::size_t i = 0; i < s.size() && written < limit && !out.full(); ++i) {
+    for (std::size_t i = 0; i < s.size() && written < limit && !out.exhausted(); ++i) {
         const unsigned char u = frame::kLatin1Upper[frame::byte(s[i])];
         const unsigned char first = tables::kKeyFirst[u];
         if (first == 0) continue;
@@ -100,15 +100,7 @@ bool convertsymbols(TextOut& out, std::string_view s, std::string_view from, std
 }  // namespace brindle::string
 
 namespace str = brindle::string;
-using brindle::frame::udf;
 
-BRINDLE_ENTRY char* upper(const char* s) { return udf<str::upper>(s); }
-BRINDLE_ENTRY char* lower(const char* s) { return udf<str::lower>(s); }
-BRINDLE_ENTRY char* rupper(const char* s) { return udf<str::rupper>(s); }
-BRINDLE_ENTRY char* rlower(const char* s) { return udf<str::rlower>(s); }
-BRINDLE_ENTRY char* rlatin(const char* s) { return udf<str::rlatin>(s); }
-BRINDLE_ENTRY char* propercase(const char* s) { return udf<str::propercase>(s); }
-BRINDLE_ENTRY char* collatebr(const char* s) { return udf<str::collatebr>(s); }
-BRINDLE_ENTRY char* keyup(const char* s, const int32_t* maxlen) { return udf<str::keyup>(s, maxlen); }
-BRINDLE_ENTRY char* convertsymbols(const char* s, const char* from, const char* to) { return udf<str::convertsymbols>(s, from, to); }
-BRINDLE_ENTRY char* rot13(const char* s) { return udf<str::rot13>(s); }
+#define BRINDLE_FN BRINDLE_ROUTINE
+#include "string/case.def"
+#undef BRINDLE_FN

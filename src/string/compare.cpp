@@ -127,8 +127,7 @@ void aif(TextOut& out, std::string_view a, std::string_view op, std::string_view
 }  // namespace brindle::string
 
 namespace str = brindle::string;
-using brindle::frame::udf;
 
-BRINDLE_ENTRY int32_t* equalstring(const char* a, const char* b) { return udf<str::equalstring>(a, b); }
-BRINDLE_ENTRY int32_t* r_strcmp(const char* a, const char* b) { return udf<str::r_strcmp>(a, b); }
-BRINDLE_ENTRY char* aif(const char* a, const char* op, const char* b, const char* then, const char* otherwise) { return udf<str::aif>(a, op, b, then, otherwise); }
+#define BRINDLE_FN BRINDLE_ROUTINE
+#include "string/compare.def"
+#undef BRINDLE_FN

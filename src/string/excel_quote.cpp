@@ -6,18 +6,27 @@
 namespace brindle::string {
 
 void excel_quote(frame::TextOut& out, std::string_view text) noexcept {
+    // Room for the content between the two quotes: 32765 bytes in a result block.
+    const std::size_t limit = out.capacity() > 2 ? out.capacity() - 2 : 0;
     out.put('"');
     std::size_t content = 0;
-    for (std::size_t i = 0; i < text.size() && content < kExcelContentLimit; ++i) {
+    std::size_t i = 0;
+    for (; i < text.size() && content < limit; ++i) {
         const char c = text[i];
         if (c == '\r') continue;
         out.put(c);
         ++content;
-        if (c == '"' && content < kExcelContentLimit) {
+        if (c == '"') {
+            if (content == limit) {
+                out.note_clamped();  // the second half of the doubled quote does not fit
+                break;
+            }
             out.put('"');
             ++content;
         }
     }
+    while (i < text.size() && text[i] == '\r') ++i;
+    if (i < text.size()) out.note_clamped();  // content left over: the text was cut
     out.put('"');
 }
 
@@ -25,4 +34,6 @@ void excelstring(frame::TextOut& out, std::string_view s) { excel_quote(out, s);
 
 }  // namespace brindle::string
 
-BRINDLE_ENTRY char* excelstring(const char* s) { return brindle::frame::udf<brindle::string::excelstring>(s); }
+#define BRINDLE_FN BRINDLE_ROUTINE
+#include "string/excel_quote.def"
+#undef BRINDLE_FN

@@ -327,9 +327,7 @@ void euroval(TextOut& out, double x) {
 }  // namespace brindle::string
 
 namespace str = brindle::string;
-using brindle::frame::udf;
 
-BRINDLE_ENTRY char* floattostr(const double* x, const char* format) { return udf<str::floattostr>(x, format); }
-BRINDLE_ENTRY char* inttostr(const int32_t* n, const char* format) { return udf<str::inttostr>(n, format); }
-BRINDLE_ENTRY char* dollarval(const double* x) { return udf<str::dollarval>(x); }
-BRINDLE_ENTRY char* euroval(const double* x) { return udf<str::euroval>(x); }
+#define BRINDLE_FN BRINDLE_ROUTINE
+#include "string/format_text.def"
+#undef BRINDLE_FN

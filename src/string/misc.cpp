@@ -36,7 +36,7 @@ void telefonnr(TextOut& out, std::string_view s, int32_t n) {
     }
     std::size_t head = kept > mask ? kept - mask : 0;
     std::size_t written = 0;
-    for (std::size_t i = 0; i < s.size() && written < head && !out.full(); ++i) {
+    for (std::size_t i = 0; i < s.size() && written < head && !out.exhausted(); ++i) {
         const char c = s[i];
         if (frame::is_digit(c) || (c == '+' && written == 0)) {
             out.put(c);
@@ -63,16 +63,15 @@ void successor(TextOut& out, std::string_view c, int32_t n) {
 
 uint16_t ord(std::string_view c) { return first_byte(c); }
 
+// The argument itself is the result. The legacy entry point hands back the server's own
+// pointer, allocating nothing; a front end that must copy gets the text here.
+void r_c(frame::TextOut& out, std::string_view value) { out.append(value); }
+
 }  // namespace brindle::string
 
 namespace str = brindle::string;
-using brindle::frame::udf;
 
-BRINDLE_ENTRY char* domainfromemail(const char* address) { return udf<str::domainfromemail>(address); }
-BRINDLE_ENTRY char* encryptmd5(const char* s) { return udf<str::encryptmd5>(s); }
-BRINDLE_ENTRY char* telefonnr(const char* s, const int32_t* n) { return udf<str::telefonnr>(s, n); }
-BRINDLE_ENTRY char* predecessor(const char* c, const int32_t* n) { return udf<str::predecessor>(c, n); }
-BRINDLE_ENTRY char* successor(const char* c, const int32_t* n) { return udf<str::successor>(c, n); }
-BRINDLE_ENTRY uint16_t* ord(const char* c) { return udf<str::ord>(c); }
-// The argument itself is the result: nothing is allocated, and SQL NULL stays NULL.
-BRINDLE_ENTRY const char* r_c(const char* value) { return value; }
+
+#define BRINDLE_FN BRINDLE_ROUTINE
+#include "string/misc.def"
+#undef BRINDLE_FN

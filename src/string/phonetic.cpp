@@ -97,7 +97,7 @@ void gsoundex(TextOut& out, std::string_view s) {
 }  // namespace brindle::string
 
 namespace str = brindle::string;
-using brindle::frame::udf;
 
-BRINDLE_ENTRY char* soundex(const char* s) { return udf<str::soundex>(s); }
-BRINDLE_ENTRY char* gsoundex(const char* s) { return udf<str::gsoundex>(s); }
+#define BRINDLE_FN BRINDLE_ROUTINE
+#include "string/phonetic.def"
+#undef BRINDLE_FN

@@ -17,7 +17,7 @@ void replace_into(TextOut& out, std::string_view s, std::string_view find,
     if (find.empty()) return;
     const Finder f(find, nocase);
     std::size_t p = 0;
-    while (!out.full()) {
+    for (;;) {
         const std::size_t q = f.find(s, p);
         if (q == Finder::npos) break;
         out.append(s.substr(p, q - p));
@@ -88,11 +88,7 @@ void digits(TextOut& out, std::string_view s) { filter(out, s, "0123456789", tru
 }  // namespace brindle::string
 
 namespace str = brindle::string;
-using brindle::frame::udf;
 
-BRINDLE_ENTRY char* replace(const char* s, const char* find, const char* replacement) { return udf<str::replace>(s, find, replacement); }
-BRINDLE_ENTRY char* replacestring(const char* s, const char* find, const char* replacement, const int32_t* all, const int32_t* nocase) { return udf<str::replacestring>(s, find, replacement, all, nocase); }
-BRINDLE_ENTRY char* intern_replacestring(const char* s, const char* find, const char* replacement, const int32_t* all, const int32_t* nocase, const int32_t* memory) { return udf<str::intern_replacestring>(s, find, replacement, all, nocase, memory); }
-BRINDLE_ENTRY char* stripstring(const char* s, const char* set) { return udf<str::stripstring>(s, set); }
-BRINDLE_ENTRY char* stripstringhold(const char* s, const char* set) { return udf<str::stripstringhold>(s, set); }
-BRINDLE_ENTRY char* digits(const char* s) { return udf<str::digits>(s); }
+#define BRINDLE_FN BRINDLE_ROUTINE
+#include "string/replace.def"
+#undef BRINDLE_FN

@@ -137,12 +137,7 @@ std::optional<int32_t> r_stringcount(std::string_view needle, std::string_view h
 }  // namespace brindle::string
 
 namespace str = brindle::string;
-using brindle::frame::udf;
 
-BRINDLE_ENTRY int32_t* strpos(const char* needle, const char* hay) { return udf<str::strpos>(needle, hay); }
-BRINDLE_ENTRY int32_t* substr(const char* hay, const char* needle) { return udf<str::substr>(hay, needle); }
-BRINDLE_ENTRY int32_t* substrnull(const char* hay, const char* needle) { return udf<str::substrnull>(hay, needle); }
-BRINDLE_ENTRY int32_t* strsub(const char* needle, const char* hay) { return udf<str::strsub>(needle, hay); }
-BRINDLE_ENTRY int32_t* strsubnull(const char* needle, const char* hay) { return udf<str::strsubnull>(needle, hay); }
-BRINDLE_ENTRY int32_t* stringcount(const char* hay, const char* needle) { return udf<str::stringcount>(hay, needle); }
-BRINDLE_ENTRY int32_t* r_stringcount(const char* needle, const char* hay) { return udf<str::r_stringcount>(needle, hay); }
+#define BRINDLE_FN BRINDLE_ROUTINE
+#include "string/search.def"
+#undef BRINDLE_FN

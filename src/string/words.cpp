@@ -132,13 +132,7 @@ bool stringlistitem(TextOut& out, std::string_view list, std::string_view key) {
 }  // namespace brindle::string
 
 namespace str = brindle::string;
-using brindle::frame::udf;
 
-BRINDLE_ENTRY char* findword(const char* s, const int32_t* pos) { return udf<str::findword>(s, pos); }
-BRINDLE_ENTRY char* findnthword(const char* s, const int32_t* n) { return udf<str::findnthword>(s, n); }
-BRINDLE_ENTRY int32_t* findwordindex(const char* s, const int32_t* start) { return udf<str::findwordindex>(s, start); }
-BRINDLE_ENTRY int32_t* findwordindexnull(const char* s, const int32_t* start) { return udf<str::findwordindexnull>(s, start); }
-BRINDLE_ENTRY int32_t* wordcount(const char* s) { return udf<str::wordcount>(s); }
-BRINDLE_ENTRY int32_t* r_wordcount(const char* s, const char* separators, const int32_t* mode) { return udf<str::r_wordcount>(s, separators, mode); }
-BRINDLE_ENTRY char* wordnum(const char* s, const int32_t* n, const char* separators, const int32_t* mode) { return udf<str::wordnum>(s, n, separators, mode); }
-BRINDLE_ENTRY char* stringlistitem(const char* list, const char* key) { return udf<str::stringlistitem>(list, key); }
+#define BRINDLE_FN BRINDLE_ROUTINE
+#include "string/words.def"
+#undef BRINDLE_FN

@@ -4,7 +4,7 @@
 #include "convert/units.h"
 #include "numeric/exact.h"
 
-#define DECLARE_UNIT_ENTRY(name, op, a, b) extern "C" double* name(CD);
+#define DECLARE_UNIT_ENTRY(name, op, a, b, summary) extern "C" double* name(CD);
 BRINDLE_UNIT_CONVERSIONS(DECLARE_UNIT_ENTRY)
 #undef DECLARE_UNIT_ENTRY
 
@@ -34,7 +34,7 @@ std::string inverse_of(const std::string& name) {
 
 TEST(Units, EveryConversionIsUndoneByItsInverse) {
     const std::map<std::string, Entry> entries = {
-#define UNIT_ENTRY_ROW(name, op, a, b) {#name, &name},
+#define UNIT_ENTRY_ROW(name, op, a, b, summary) {#name, &name},
         BRINDLE_UNIT_CONVERSIONS(UNIT_ENTRY_ROW)
 #undef UNIT_ENTRY_ROW
     };

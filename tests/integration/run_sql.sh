@@ -1,19 +1,20 @@
 #!/usr/bin/env bash
 # Runs one SQL test file through an embedded Firebird engine:
-#   run_sql.sh <isql> <Brindle_FB.so> <declaration script> <test.sql>
-# A fresh database is created in a temporary directory, the declaration script is run as a
+#   run_sql.sh <isql> <Brindle_FB.so> <declaration script> <test.sql> [NONE|UTF8]
+# A fresh database of the given default character set (NONE if not given) is created in a
+# temporary directory, the declaration script is run as a
 # user would run it, then the test file. Every check in a test file is a column whose value
 # is 'ok' when it holds and 'FAIL' otherwise (see README.md); the run fails on any FAIL, on
 # any SQL error, or when no check passed.
 set -euo pipefail
-isql=$1 module=$2 declare=$3 test=$4
+isql=$1 module=$2 declare=$3 test=$4 charset=${5:-NONE}
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 bash "$here/../../scripts/fbroot.sh" "$work/root" "$(dirname "$module")"
 {
   echo "set bail on;"
-  echo "create database '$work/test.fdb' user 'SYSDBA' default character set NONE;"
+  echo "create database '$work/test.fdb' user 'SYSDBA' default character set $charset;"
   cat "$declare"
   echo "set list on;"
   cat "$test"

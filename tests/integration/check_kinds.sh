@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Declares every function in a fresh database and compares what the engine recorded for each
+# argument and result (mechanism, type, length, character set) with the registry:
+#   check_kinds.sh <isql> <module> <declaration script> <expected kinds> [NONE|UTF8]
+set -euo pipefail
+isql=$1 module=$2 declare=$3 expected=$4 charset=${5:-NONE}
+here=$(cd "$(dirname "$0")" && pwd)
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+bash "$here/../../scripts/fbroot.sh" "$work/root" "$(dirname "$module")"
+{
+  echo "create database '$work/test.fdb' user 'SYSDBA' default character set $charset;"
+  cat "$declare"
+  echo "set heading off;"
+  echo "select 'ROW', trim(a.rdb\$function_name), a.rdb\$argument_position, a.rdb\$mechanism, a.rdb\$field_type,"
+  echo "       a.rdb\$field_length, iif(a.rdb\$character_set_id is null, '-', cast(a.rdb\$character_set_id as varchar(5)))"
+  echo "  from rdb\$function_arguments a join rdb\$functions f on f.rdb\$function_name = a.rdb\$function_name"
+  echo " where f.rdb\$module_name = 'Brindle_FB' or f.rdb\$engine_name = 'UDR';"
+} > "$work/script.sql"
+(cd "$work" && FIREBIRD="$work/root" FIREBIRD_LOCK="$work/lock" ISC_USER=SYSDBA "$isql" -q -i "$work/script.sql") \
+  > "$work/out.txt" 2>&1 || { cat "$work/out.txt"; exit 1; }
+awk '$1 == "ROW" { $1 = ""; sub(/^ /, ""); print }' "$work/out.txt" | sort > "$work/actual.txt"
+sort "$expected" > "$work/expected.txt"
+if ! diff -u "$work/expected.txt" "$work/actual.txt" > "$work/diff.txt"; then
+  echo "declared kinds differ from the registry (- registry, + engine):"
+  head -60 "$work/diff.txt"
+  exit 1
+fi
+echo "$(wc -l < "$work/expected.txt") arguments and results as the registry describes them"
