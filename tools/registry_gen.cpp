@@ -4,6 +4,7 @@
 //   registry_gen drop FILE           the legacy drop script
 //   registry_gen kinds FILE          every argument and result as the engine must record it
 //   registry_gen exports FILE        the linker version script of the legacy module
+//   registry_gen examples FILE       an SQL test of every row's example
 //   registry_gen names FILE          SQL name and entry point of every function
 //
 // Output is byte-stable and in registry order.
@@ -193,6 +194,27 @@ void exports(std::ostream& o, const std::vector<Row>& all) {
     o << "  local: *;\n};\n";
 }
 
+// An SQL test of every row's example: each must equal its answer. A DOUBLE answer allows for
+// the last digits of its decimal literal; an answer "~pattern" is matched with SIMILAR TO,
+// and "NULL" asks for SQL NULL.
+void examples(std::ostream& o, const std::vector<Row>& all) {
+    o << "-- Generated from the function registry: every documented example and its answer.\n";
+    for (const Row& r : all) {
+        if (r.example.empty()) continue;
+        std::string check;
+        if (r.answer == "NULL") {
+            check = "(" + r.example + ") is null";
+        } else if (!r.answer.empty() && r.answer[0] == '~') {
+            check = "(" + r.example + ") similar to '" + r.answer.substr(1) + "'";
+        } else if (r.result == Kind::double_) {
+            check = "abs((" + r.example + ") - (" + r.answer + ")) <= 1e-9 * maxvalue(abs(" + r.answer + "), 1)";
+        } else {
+            check = "(" + r.example + ") = (" + r.answer + ")";
+        }
+        o << "select iif(" << check << ", 'ok', 'FAIL') as e_" << r.entry << " from rdb$database;\n";
+    }
+}
+
 void names(std::ostream& o, const std::vector<Row>& all) {
     for (const Row& r : all) o << r.sql << " " << r.entry << "\n";
 }
@@ -201,7 +223,7 @@ void names(std::ostream& o, const std::vector<Row>& all) {
 
 int main(int argc, char** argv) {
     if (argc != 3) {
-        std::cerr << "usage: registry_gen declare|drop|kinds|exports|names FILE\n";
+        std::cerr << "usage: registry_gen declare|drop|kinds|exports|examples|names FILE\n";
         return 2;
     }
     const std::string what = argv[1];
@@ -215,6 +237,8 @@ int main(int argc, char** argv) {
         kinds(o, all);
     } else if (what == "exports") {
         exports(o, all);
+    } else if (what == "examples") {
+        examples(o, all);
     } else if (what == "names") {
         names(o, all);
     } else {

@@ -21,8 +21,11 @@
 //   TRAITS    PURE, PURE_CAP (the result depends on the writer's capacity: padding to a
 //             width, cutting at the limit), VOLATILE (state, randomness or the clock)
 //   summary   one line saying what the function gives
-//   example   an SQL expression calling it, and answer the SQL value it must equal
-//             (an answer starting with "~" is a SIMILAR TO pattern; "" for none)
+//   example   an SQL expression calling it, and answer an SQL expression it must equal,
+//             written as SQL: "padleft('ab', 'xyz', 7)" and "'yzxyzab'" (text in quotes);
+//             "~pattern" is matched with SIMILAR TO, "NULL" asks for SQL NULL, and a DOUBLE
+//             answer allows for the last digits of its literal. The examples run as an SQL
+//             test (sql_examples_*) through the engine.
 //
 // The source file that holds the routines ends with
 //
