@@ -1,80 +1,155 @@
 #!/usr/bin/env bash
-# Times one query over 1,000,000 rows in the embedded engine for a Brindle_FB function, the
-# Firebird built-in that does the same job, and the bundled ib_udf function where one exists:
-#   bench/engine_bench.sh [build dir]
-# The rows are a table of 1,000,000 short texts; each query counts the rows for which the
-# function's result is not NULL, so the function runs once per row.
+# Per-row cost of Brindle_FB functions through the embedded engine, beside what the server
+# must spend anyway, all measured in one run:
+#   bench/engine_bench.sh [build dir] [rows] [callgrind rows]
+#
+# For each probe (a function, by SQL name) it measures one query over a table of `rows` rows
+# (default 200,000) that calls the function once per row, and beside it:
+#   shape floor   the probe's own declaration pointed at a do-nothing function of the
+#                 benchmark module Brindle_Floor that only hands back a value of the result's
+#                 kind: what the declaration alone costs the server;
+#   built-in      Firebird's own function doing the same job, where there is one;
+#   legacy floor  a function that returns its argument, declared CSTRING(255) in and out.
+# Times are the engine's elapsed times (isql SET STATS), best of three, less the plain scan
+# of the table, per row. Instruction counts come from valgrind --tool=callgrind over a table of
+# `callgrind rows` rows (default 5,000; 0 skips them), less the plain scan, per row: they are
+# repeatable where times vary, but miss the kernel time that dominates a legacy call.
+# The build must have been configured with -DBRINDLE_BENCH=ON.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "${1:-$here/../build}" && pwd)
+rows=${2:-200000}
+cg_rows=${3:-5000}
+declare_sql=$build/sql/brindle_declare.sql
+[ -f "$build/bench/Brindle_Floor.so" ] || { echo "build with -DBRINDLE_BENCH=ON first" >&2; exit 1; }
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-udfdir=""
-for d in /usr/lib/x86_64-linux-gnu/firebird/3.0/UDF /usr/lib/firebird/3.0/UDF; do
-  if [ -f "$d/ib_udf.so" ]; then udfdir=$d; break; fi
-done
-bash "$here/../scripts/fbroot.sh" "$work/root" "$build" ${udfdir:+"$udfdir"}
+bash "$here/../scripts/fbroot.sh" "$work/root" "$build" "$build/bench"
 isql=$(command -v isql-fb || command -v isql)
+export FIREBIRD="$work/root" FIREBIRD_LOCK="$work/lock" ISC_USER=SYSDBA
 
-cat > "$work/setup.sql" <<SQL
-set bail on;
-create database '$work/bench.fdb' user 'SYSDBA' default character set NONE;
-SQL
-cat "$build/sql/brindle_declare.sql" >> "$work/setup.sql"
-if [ -n "$udfdir" ]; then
-cat >> "$work/setup.sql" <<'SQL'
-declare external function ib_ltrim cstring(255) returns cstring(255) free_it entry_point 'IB_UDF_ltrim' module_name 'ib_udf';
-declare external function ib_rtrim cstring(255) returns cstring(255) free_it entry_point 'IB_UDF_rtrim' module_name 'ib_udf';
-declare external function ib_strlen cstring(32767) returns integer by value entry_point 'IB_UDF_strlen' module_name 'ib_udf';
-SQL
-fi
-cat >> "$work/setup.sql" <<'SQL'
-create table t (s varchar(40));
+# label | probe expression | SQL name of the probe | built-in expression
+probes=(
+  "ltrim|ltrim(a.s)|ltrim|trim(leading from a.s)"
+  "rtrim|rtrim(a.s)|rtrim|trim(trailing from a.s)"
+  "left|br_left(a.s, 5)|br_left|left(a.s, 5)"
+  "upper|br_upper(a.s)|br_upper|upper(a.s)"
+  "replace|br_replace(a.s, 'o', '0')|br_replace|replace(a.s, 'o', '0')"
+  "encryptmd5|encryptmd5(a.s)|encryptmd5|hash(a.s)"
+  "version|version()|version|rdb\$get_context('SYSTEM', 'ENGINE_VERSION')"
+  "cdowlonglang|cdowlonglang(a.ts, 'de')|cdowlonglang|extract(weekday from a.ts)"
+  "year|br_year(a.ts)|br_year|extract(year from a.ts)"
+  "addday|addday(a.ts, 1)|addday|dateadd(1 day to a.ts)"
+  "zahlrunden|zahlrunden(a.d, 2)|zahlrunden|round(a.d, 2)"
+  "stringlength|stringlength(a.s)|stringlength|char_length(a.s)"
+)
+
+# The shape floor of a function: its own declaration, renamed floor_<name>, pointed at the
+# do-nothing entry point for its result.
+shape_floor() {
+  awk -v name="$1" '
+    toupper($0) ~ "^DECLARE EXTERNAL FUNCTION " toupper(name) "$" { on = 1; $0 = "DECLARE EXTERNAL FUNCTION floor_" name }
+    on {
+      if ($0 ~ /RETURNS/) {
+        if ($0 ~ /CSTRING/) entry = "floor_text_block"
+        else if ($0 ~ /BY VALUE/) entry = ($0 ~ /DOUBLE/) ? "floor_double_value" : "floor_int_value"
+        else if ($0 ~ /DOUBLE/) entry = "floor_double_block"
+        else if ($0 ~ /INTEGER|SMALLINT/) entry = "floor_int_block"
+        else entry = "floor_ts_block"
+      }
+      if ($0 ~ /ENTRY_POINT/) { print "  ENTRY_POINT '\''" entry "'\'' MODULE_NAME '\''Brindle_Floor'\'';"; on = 0; next }
+      print
+    }' "$declare_sql"
+}
+
+{
+  echo "set bail on;"
+  echo "create database '$work/bench.fdb' user 'SYSDBA' default character set NONE;"
+  cat "$declare_sql"
+  echo "DECLARE EXTERNAL FUNCTION floor_arg CSTRING(255) CHARACTER SET NONE NULL"
+  echo "  RETURNS CSTRING(255) CHARACTER SET NONE ENTRY_POINT 'floor_arg' MODULE_NAME 'Brindle_Floor';"
+  for p in "${probes[@]}"; do IFS='|' read -r _ _ name _ <<< "$p"; shape_floor "$name"; done
+  cat <<SQL
+commit;
+create table big (s varchar(40), ts timestamp, d double precision);
+create table small (s varchar(40), ts timestamp, d double precision);
 commit;
 set term ^;
 execute block as declare i integer = 0; begin
-  while (i < 1000) do begin insert into t values ('   word ' || :i || '   '); i = i + 1; end
+  while (i < $rows) do begin
+    insert into big values ('   word ' || :i || ' of the row   ', timestamp '2024-01-01 10:00:00' + :i / 100.0, :i * 1.2345);
+    i = i + 1;
+  end
 end^
 set term ;^
-create table big (s varchar(40));
-commit;
-insert into big select a.s from t a cross join t b;
+insert into small select first $cg_rows * from big;
 commit;
 SQL
-FIREBIRD="$work/root" "$isql" -q -i "$work/setup.sql" > /dev/null
+} > "$work/setup.sql"
+"$isql" -q -i "$work/setup.sql" > "$work/setup.log" 2>&1 || { cat "$work/setup.log"; exit 1; }
 
-# name | expression over a.s
-queries=(
-  "brindle ltrim|ltrim(a.s)"
-  "builtin trim(leading)|trim(leading from a.s)"
-  "ib_udf ltrim|ib_ltrim(a.s)"
-  "brindle rtrim|rtrim(a.s)"
-  "builtin trim(trailing)|trim(trailing from a.s)"
-  "ib_udf rtrim|ib_rtrim(a.s)"
-  "brindle stringlength|stringlength(a.s)"
-  "builtin char_length|char_length(a.s)"
-  "ib_udf strlen|ib_strlen(a.s)"
-  "brindle padleft|padleft(a.s, '*', 50)"
-  "builtin lpad|lpad(a.s, 50, '*')"
-)
-run() {
-  local expr=$1
-  printf "connect '%s' user 'SYSDBA';\nselect count(*) from big a where %s is not null;\n" \
-    "$work/bench.fdb" "$expr" > "$work/q.sql"
-  local t0 t1
-  t0=$(date +%s.%N)
-  FIREBIRD="$work/root" "$isql" -q -i "$work/q.sql" > /dev/null
-  t1=$(date +%s.%N)
-  echo "$t0 $t1" | awk '{printf "%.2f", $2 - $1}'
-}
-base=""
-printf "%-26s %8s %8s\n" "query (1,000,000 rows)" "seconds" "ratio"
-for q in "${queries[@]}"; do
-  name=${q%%|*} expr=${q#*|}
-  case "$name" in ib_udf*) [ -n "$udfdir" ] || continue ;; esac
-  secs=$(run "$expr")
-  case "$name" in brindle*) base=$secs ;; esac
-  ratio=$(echo "$secs $base" | awk '{ if ($2 > 0) printf "%.2f", $1 / $2; else print "-" }')
-  printf "%-26s %8s %8s\n" "$name" "$secs" "$ratio"
+# Every expression measured: name | expression
+exprs=("scan|a.s" "legacy floor|floor_arg(a.s)")
+for p in "${probes[@]}"; do
+  IFS='|' read -r label probe name builtin <<< "$p"
+  exprs+=("$label|$probe" "$label shape floor|${probe/$name(/floor_$name(}" "$label built-in|$builtin")
 done
-echo "(ratio: time relative to the Brindle_FB function of the same group)"
+
+# Times: one attachment, every query three times, the engine's elapsed time of each.
+{
+  echo "connect '$work/bench.fdb' user 'SYSDBA';"
+  echo "set stats on;"
+  for e in "${exprs[@]}"; do
+    for _ in 1 2 3; do echo "select count(*) from big a where ${e#*|} is not null;"; done
+  done
+} > "$work/times.sql"
+"$isql" -q -i "$work/times.sql" 2> "$work/times.err" | awk '/Elapsed time/ { sub(/.*Elapsed time *= */, ""); print $1 }' > "$work/times.txt"
+[ -s "$work/times.err" ] && { cat "$work/times.err"; exit 1; }
+
+declare -A us ir
+i=0
+mapfile -t times < "$work/times.txt"
+for e in "${exprs[@]}"; do
+  best=$(printf '%s\n' "${times[@]:$((i * 3)):3}" | sort -g | head -1)
+  us[${e%%|*}]=$best
+  i=$((i + 1))
+done
+
+# Instructions: one process per query under callgrind, over the small table.
+if [ "$cg_rows" -gt 0 ] && command -v valgrind > /dev/null; then
+  for e in "${exprs[@]}"; do
+    printf "connect '%s' user 'SYSDBA';\nselect count(*) from small a where %s is not null;\n" "$work/bench.fdb" "${e#*|}" > "$work/q.sql"
+    valgrind --tool=callgrind --callgrind-out-file="$work/cg.out" "$isql" -q -i "$work/q.sql" > /dev/null 2>&1
+    ir[${e%%|*}]=$(awk '/^summary:/ { print $2 }' "$work/cg.out")
+    rm -f "$work"/cg.out*
+  done
+fi
+
+# Per row, less the scan: microseconds and instructions.
+per_row_us() { awk -v t="$1" -v s="${us[scan]}" -v n="$rows" 'BEGIN { printf "%.3f", (t - s) * 1e6 / n }'; }
+per_row_ir() {
+  [ -n "${ir[scan]:-}" ] || { echo "-"; return; }
+  awk -v t="$1" -v s="${ir[scan]}" -v n="$cg_rows" 'BEGIN { printf "%.0f", (t - s) / n }'
+}
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (a == "-" || b == "-" || b <= 0) print "-"; else printf "%.3f", a / b }'; }
+
+floor_us=$(per_row_us "${us[legacy floor]}")
+floor_ir=$(per_row_ir "${ir[legacy floor]:-}")
+echo "Per row over $rows rows (times) and $cg_rows rows (instructions), less the plain scan."
+echo "legacy floor (CSTRING(255) returned as given): $floor_us us, $floor_ir instructions"
+echo
+printf "| %-12s | %8s | %8s | %8s | %9s | %9s | %9s | %9s | %9s |\n" probe "us" "shape us" "built-in" \
+  "/shape" "/floor" "instr" "shape ins" "/shape ins"
+printf "|%s|\n" "--------------|----------|----------|----------|-----------|-----------|-----------|-----------|------------"
+for p in "${probes[@]}"; do
+  IFS='|' read -r label _ _ _ <<< "$p"
+  t=$(per_row_us "${us[$label]}")
+  ts=$(per_row_us "${us[$label shape floor]}")
+  tb=$(per_row_us "${us[$label built-in]}")
+  n=$(per_row_ir "${ir[$label]:-}")
+  ns=$(per_row_ir "${ir[$label shape floor]:-}")
+  printf "| %-12s | %8s | %8s | %8s | %9s | %9s | %9s | %9s | %10s |\n" "$label" "$t" "$ts" "$tb" \
+    "$(ratio "$t" "$ts")" "$(ratio "$t" "$floor_us")" "$n" "$ns" "$(ratio "$n" "$ns")"
+done
+echo
+echo "/shape: probe over its shape floor; /floor: probe over the legacy floor (time)."
