@@ -42,6 +42,7 @@ probes=(
   "addday|addday(a.ts, 1)|addday|dateadd(1 day to a.ts)"
   "zahlrunden|zahlrunden(a.d, 2)|zahlrunden|round(a.d, 2)"
   "stringlength|stringlength(a.s)|stringlength|char_length(a.s)"
+  "uuid4|uuid4()|uuid4|gen_uuid()"
 )
 
 # The shape floor of a function: its own declaration, renamed floor_<name>, pointed at the
