@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Installs, with apt, whatever the build, the tests and the demo need and the machine lacks:
-# a C++20 toolchain, CMake, GoogleTest, Google Benchmark and Firebird 3 (embedded engine,
-# isql, client library, headers and ib_util).
+# a C++20 toolchain (g++, and clang 14 with its sanitizer and libFuzzer runtimes), CMake,
+# GoogleTest, Google Benchmark and Firebird 3 (embedded engine, isql, client library, headers
+# and ib_util).
 set -euo pipefail
-packages=(g++ cmake make libgtest-dev libbenchmark-dev
+packages=(g++ clang-14 libclang-rt-14-dev llvm-14 cmake make libgtest-dev libbenchmark-dev
           firebird3.0-server-core firebird3.0-utils firebird-dev libib-util libfbclient2)
 missing=()
 for p in "${packages[@]}"; do
