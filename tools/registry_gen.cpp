@@ -6,6 +6,9 @@
 //   registry_gen exports FILE        the linker version script of the legacy module
 //   registry_gen examples FILE       an SQL test of every row's example
 //   registry_gen names FILE          SQL name and entry point of every function
+//   registry_gen udr-declare W FILE  the UDR declaration script, text parameters W bytes wide
+//   registry_gen udr-drop FILE       the UDR drop script
+//   registry_gen udr-kinds W FILE    what the engine must record for the UDR declarations
 //
 // Output is byte-stable and in registry order.
 #include <cstdio>
@@ -219,14 +222,89 @@ void names(std::ostream& o, const std::vector<Row>& all) {
     for (const Row& r : all) o << r.sql << " " << r.entry << "\n";
 }
 
+// ---- the UDR front end ----------------------------------------------------------------
+// Text is VARCHAR(W) CHARACTER SET NONE; each text result is as wide as its row's rule gives
+// for W, never more than the widest VARCHAR.
+constexpr int kUdrMaxText = 32765;
+
+std::string udr_type(Kind k, int text_width) {
+    switch (k) {
+        case Kind::text:
+        case Kind::text_n: return "VARCHAR(" + std::to_string(text_width) + ") CHARACTER SET NONE";
+        default: return legacy_type(k);
+    }
+}
+
+int udr_result_width(const Row& r, int w) { return result_width(r, w, kUdrMaxText); }
+
+void udr_declare(std::ostream& o, const std::vector<Row>& all, int w) {
+    o << "-- Brindle_FB: declares every function of the UDR module brindle_udr (libbrindle_udr.so in\n"
+         "-- the engine's plugins/udr) in the current database and lets every user execute them.\n"
+         "-- Text parameters are declared VARCHAR("
+      << w << ") CHARACTER SET NONE. Generated from the function registry.\n"
+              "-- Run it with isql after connecting, e.g.  isql-fb -i brindle_udr_declare.sql db.fdb\n\n";
+    o << kDialectCheck;
+    for (const Row& r : all) {
+        o << "CREATE FUNCTION " << r.sql << " (";
+        for (std::size_t i = 0; i < r.args.size(); ++i) {
+            o << (i ? ", " : "") << "a" << i + 1 << " " << udr_type(r.args[i], w);
+        }
+        o << ")\n  RETURNS ";
+        if (r.result == Kind::text) {
+            o << udr_type(Kind::text, udr_result_width(r, w));
+        } else {
+            o << udr_type(r.result, w);
+        }
+        if (r.traits != Traits::volatile_) o << " DETERMINISTIC";
+        o << "\n  EXTERNAL NAME 'brindle_udr!" << r.entry << "' ENGINE UDR;\n";
+    }
+    o << "\n";
+    for (const Row& r : all) o << "GRANT EXECUTE ON FUNCTION " << r.sql << " TO PUBLIC;\n";
+    o << "COMMIT;\n";
+}
+
+void udr_drop(std::ostream& o, const std::vector<Row>& all) {
+    o << "-- Brindle_FB: drops every function declared by brindle_udr_declare.sql.\n\n";
+    for (const Row& r : all) o << "DROP FUNCTION " << r.sql << ";\n";
+    o << "COMMIT;\n";
+}
+
+// One line per argument of a UDR declaration, as kinds() writes them: a UDR argument has no
+// mechanism (-) and its type lies in the domain RDB$FIELD_SOURCE names, VARCHAR (37) for text.
+void udr_kinds(std::ostream& o, const std::vector<Row>& all, int w) {
+    const auto line = [&](const std::string& name, int pos, Kind k, int width) {
+        const EngineType t = engine_type(k, width);
+        o << name << " " << pos << " - " << (t.type == 40 ? 37 : t.type) << " " << t.length << " "
+          << (t.charset ? "0" : "-") << "\n";
+    };
+    for (const Row& r : all) {
+        const std::string name = upper(r.sql);
+        line(name, 0, r.result, r.result == Kind::text ? udr_result_width(r, w) : w);
+        int pos = 1;
+        for (Kind k : r.args) line(name, pos++, k, w);
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    const std::string what = argc > 1 ? argv[1] : "";
+    // The UDR modes that take a width: udr-declare W FILE, udr-kinds W FILE.
+    int udr_width = 0;
+    if ((what == "udr-declare" || what == "udr-kinds") && argc == 4) {
+        udr_width = std::atoi(argv[2]);
+        if (udr_width < 1 || udr_width > kUdrMaxText) {
+            std::cerr << "registry_gen: the width must be 1 to " << kUdrMaxText << "\n";
+            return 2;
+        }
+        argv[2] = argv[3];
+        argc = 3;
+    }
     if (argc != 3) {
-        std::cerr << "usage: registry_gen declare|drop|kinds|exports|examples|names FILE\n";
+        std::cerr << "usage: registry_gen declare|drop|kinds|exports|examples|names|udr-drop FILE\n"
+                     "       registry_gen udr-declare|udr-kinds WIDTH FILE\n";
         return 2;
     }
-    const std::string what = argv[1];
     const std::vector<Row> all = rows();
     std::ostringstream o;
     if (what == "declare") {
@@ -241,6 +319,12 @@ int main(int argc, char** argv) {
         examples(o, all);
     } else if (what == "names") {
         names(o, all);
+    } else if (what == "udr-declare" && udr_width != 0) {
+        udr_declare(o, all, udr_width);
+    } else if (what == "udr-drop") {
+        udr_drop(o, all);
+    } else if (what == "udr-kinds" && udr_width != 0) {
+        udr_kinds(o, all, udr_width);
     } else {
         std::cerr << "registry_gen: unknown output " << what << "\n";
         return 2;

@@ -92,27 +92,35 @@ bool HeapText::read(frame::BlobIn& b) noexcept {
 
 bool write_piece(frame::TextOut& out, frame::BlobIn& b, std::size_t start, std::size_t count) noexcept {
     const std::size_t room = out.capacity() > out.size() ? out.capacity() - out.size() : 0;
-    std::size_t want = count < room ? count : room;
     const std::size_t limit = length_limit(b);
-    if (want == 0 || start >= limit) return true;
-    if (want > limit - start) want = limit - start;
+    if (count == 0 || start >= limit) return true;
+    if (count > limit - start) count = limit - start;
+    std::size_t want = count < room ? count : room;
+    // A piece longer than the room: the byte just past the room is looked at too, to tell a
+    // piece that is really cut from one that ends (at a NUL or the trimmed end) within it.
+    const bool probe = count > want;
 
     const std::size_t scratch_size = limit < kMaxSegment ? limit : kMaxSegment;
     char* scratch = static_cast<char*>(std::malloc(scratch_size));
     if (scratch == nullptr) return false;  // before any block is taken
-    const frame::TextOut::Span span = out.reserve(want);
-    want = span.size;  // 0 when the writer has no buffer
-    if (want == 0 || span.data == nullptr) {
-        std::free(scratch);
-        return true;
+    frame::TextOut::Span span{nullptr, 0};
+    if (want > 0) {
+        span = out.reserve(want);
+        want = span.size;  // 0 when the writer has no buffer
+        if (want == 0 || span.data == nullptr) {
+            std::free(scratch);
+            return true;
+        }
     }
-    const std::size_t end = start + want;
+    const std::size_t end = start + want;        // the part of the piece that fits
+    const std::size_t stop = end + (probe ? 1 : 0);
 
     SegmentReader r(b);
     std::size_t pos = 0;         // bytes delivered before the current piece
     std::size_t copied = 0;      // bytes of [start, end) delivered and copied
     std::size_t nul_at = want;   // the first NUL byte inside the piece, relative to start
     std::size_t trimmed = 0;     // one past the last byte that is not white space, so far
+    bool beyond = false;         // the byte at end was delivered and is not NUL
     std::size_t got = 0;
     while (r.next(scratch, scratch_size, got)) {
         if (got == 0) continue;
@@ -126,6 +134,7 @@ bool write_piece(frame::TextOut& out, frame::BlobIn& b, std::size_t start, std::
                 nul_at = static_cast<std::size_t>(static_cast<const char*>(z) - span.data);
             }
         }
+        if (probe && pos <= end && end < pos + got) beyond = scratch[end - pos] != '\0';
         for (std::size_t k = got; k > 0; --k) {
             if (!frame::is_space(scratch[k - 1])) {
                 trimmed = pos + k;
@@ -135,14 +144,18 @@ bool write_piece(frame::TextOut& out, frame::BlobIn& b, std::size_t start, std::
         pos += got;
         // A NUL inside the piece ends it; past the piece, a byte that is not white space at or
         // beyond its end means the reader's trimming NUL lies outside it.
-        if (nul_at < want || (pos >= end && trimmed >= end)) break;
+        if (nul_at < want || (pos >= stop && trimmed >= stop)) break;
     }
     std::free(scratch);
 
     std::size_t len = copied;
     if (nul_at < len) len = nul_at;
     if (trimmed >= start && trimmed - start < len) len = trimmed - start;
-    out.commit(len);
+    // The piece goes on past the room when its last byte that fits is followed by one more that
+    // is part of it (delivered, not NUL, before the trimmed end or in the white space behind it).
+    const bool cut = probe && len == want && beyond && (trimmed < start || trimmed > end);
+    if (want > 0) out.commit(len);
+    if (cut) out.note_clamped();
     return true;
 }
 

@@ -92,7 +92,9 @@ private:
 // reader's buffer, that is, ended by the first NUL byte of the piece, by the NUL the reader
 // writes at the end of the trimmed content, and by the end of what was delivered. Bytes of
 // trailing white space behind that NUL are reachable by a piece that starts beyond it. The
-// piece is cut at the writer's capacity. The blob is streamed: only the piece is kept, and
+// piece is cut at the writer's capacity, and the writer notes the cut (TextOut::cut()) only when
+// the piece really goes on beyond it, so a front end that must not cut can refuse it. The blob is
+// streamed: only the piece is kept, and
 // reading stops as soon as the rest of the blob cannot change the result. False when working
 // memory could not be had (nothing written, no block taken).
 bool write_piece(frame::TextOut& out, frame::BlobIn& b, std::size_t start, std::size_t count) noexcept;

@@ -17,8 +17,8 @@ namespace brindle::convert {
 
 // clang-format off
 #define BRINDLE_UNIT_CONVERSIONS(X) \
-    X(degtorad, div_mul, 180.0, 3.141592654, "Degrees to radians") \
-    X(radtodeg, div_mul, 3.141592654, 180.0, "Radians to degrees") \
+    X(degtorad, div_mul, 180.0, 3.141592654, "Degrees to radians, with pi as 3.141592654") \
+    X(radtodeg, div_mul, 3.141592654, 180.0, "Radians to degrees, with pi as 3.141592654") \
     X(in2m, mul_div, 2.54, 100.0, "Inches to metres") \
     X(m2in, div_mul, 2.54, 100.0, "Metres to inches") \
     X(ft2m, mul, 0.3048, 0, "Feet to metres") \
@@ -104,8 +104,8 @@ namespace brindle::convert {
     X(g2cwt, div, 5359.237, 0, "Grams to hundredweights") \
     X(c2f, mul_add, 1.8, 32.0, "Degrees Celsius to degrees Fahrenheit") \
     X(f2c, add_div, -32.0, 1.8, "Degrees Fahrenheit to degrees Celsius") \
-    X(g2t, div, 10000.0, 0, "Grams to t (factor 10000.0)") \
-    X(t2g, mul, 10000.0, 0, "T to grams (factor 10000.0)") \
+    X(g2t, div, 10000.0, 0, "Grams to t of 10 kg (not tonnes): divided by 10000") \
+    X(t2g, mul, 10000.0, 0, "T of 10 kg (not tonnes) to grams: times 10000") \
     X(bar2torr, mul, 750.0638, 0, "Bar to torr") \
     X(torr2bar, div, 750.0638, 0, "Torr to bar") \
     X(bar2pa, mul, 100000.0, 0, "Bar to pascals") \
@@ -122,8 +122,8 @@ namespace brindle::convert {
     X(kw2ps, div, 0.73549875, 0, "Kilowatts to metric horsepower") \
     X(bhp2kw, mul, 0.745699, 0, "Brake horsepower to kilowatts") \
     X(kw2bhp, div, 0.745699, 0, "Kilowatts to brake horsepower") \
-    X(mpusgal2lp100km, recip, 235.2145968, 0, "Miles per US gallon to litres per 100 km") \
-    X(mpgbgal2lp100km, recip, 282.4809363, 0, "Miles per imperial gallon to litres per 100 km") \
+    X(mpusgal2lp100km, recip, 235.2145968, 0, "Miles per US gallon to litres per 100 km, and back") \
+    X(mpgbgal2lp100km, recip, 282.4809363, 0, "Miles per imperial gallon to litres per 100 km, and back") \
     X(mph2kmph, mul, 1.609344, 0, "Miles per hour to km per hour") \
     X(kmph2mph, div, 1.609344, 0, "Km per hour to miles per hour") \
     X(fps2mps, mul, 0.3048, 0, "Feet per second to metres per second") \

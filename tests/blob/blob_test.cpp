@@ -342,6 +342,21 @@ TEST(Blob, CutAtTheWritersCapacity) {
         EXPECT_EQ(run_cap(cap, b::blobmid, d, 1, 3), std::string("bcd").substr(0, cap));
         EXPECT_EQ(run_cap(cap, b::blobleft, e, 8), want);
     }
+    // Only a piece that goes on past the capacity is noted as cut.
+    const std::tuple<std::string, std::size_t, bool> flags[] = {{"abcdef", 6, false}, {"abcdef", 5, true},
+        {"abc   ", 3, false}, {"abc   x", 3, true}, {std::string("abc\0def", 7), 3, false}, {"abc", 0, true}, {"", 0, false}};
+    for (const auto& [text, cap, want_cut] : flags) {
+        FakeBlobIn x(text), y(text);
+        run_cap(cap, b::blobaspchar, x);
+        EXPECT_EQ(last_cut, want_cut) << text << " " << cap;
+        run_cap(cap, b::blobline, y, 1);
+        EXPECT_EQ(last_cut, want_cut) << text << " " << cap;
+    }
+    FakeBlobIn blanks("abc" + std::string(40000, ' ') + "\n"), behind("abc   ");
+    EXPECT_EQ(run(b::blobaspchar, blanks), "abc");
+    EXPECT_FALSE(last_cut);
+    EXPECT_EQ(run_cap(1, b::blobmid, behind, 4, 2), " ");  // the blanks behind the NUL are this piece
+    EXPECT_TRUE(last_cut);
     const std::string big = rep("0123456789", 4000);  // 40000 bytes
     FakeBlobIn a(big), c(big), d(big);
     EXPECT_EQ(run(b::blobaspchar, a), big.substr(0, 32767));
@@ -384,12 +399,17 @@ TEST(Blob, AgreesWithThePartsReader) {
                                  " start " + std::to_string(start) + " count " + std::to_string(count) + " round " +
                                  std::to_string(round);
         FakeBlobIn x1 = blob(), x2 = blob(), x3 = blob(), x4 = blob(), x5 = blob(), x6 = blob(), x7 = blob();
-        EXPECT_EQ(run_cap(cap, b::blobmid, x1, start, count), cut(spec_mid(content, total, start, count))) << what;
-        EXPECT_EQ(run_cap(cap, b::r_blobmid, x2, start, count),
-                  cut(spec_mid(content, total, static_cast<int64_t>(start < 1 ? 1 : start) - 1, count))) << what;
-        EXPECT_EQ(run_cap(cap, b::blobleft, x3, count), cut(spec_mid(content, total, 0, count))) << what;
-        EXPECT_EQ(run_cap(cap, b::blobright, x4, count), cut(spec_mid(content, total, a - count, count))) << what;
-        EXPECT_EQ(run_cap(cap, b::blobaspchar, x5), cut(spec_text(content, total))) << what;
+        // The writer notes a cut exactly when the whole piece is longer than its capacity.
+        auto check = [&](const Opt& got, const std::string& whole, const char* fn) {
+            EXPECT_EQ(got, cut(whole)) << fn << " " << what;
+            EXPECT_EQ(last_cut, whole.size() > cap) << fn << " " << what;
+        };
+        check(run_cap(cap, b::blobmid, x1, start, count), spec_mid(content, total, start, count), "blobmid");
+        check(run_cap(cap, b::r_blobmid, x2, start, count),
+              spec_mid(content, total, static_cast<int64_t>(start < 1 ? 1 : start) - 1, count), "r_blobmid");
+        check(run_cap(cap, b::blobleft, x3, count), spec_mid(content, total, 0, count), "blobleft");
+        check(run_cap(cap, b::blobright, x4, count), spec_mid(content, total, a - count, count), "blobright");
+        check(run_cap(cap, b::blobaspchar, x5), spec_text(content, total), "blobaspchar");
         const std::string t = spec_text(content, total);
         EXPECT_EQ(b::blobsubstr(x6, "a"), t.find('a') == std::string::npos ? -1 : static_cast<int32_t>(t.find('a'))) << what;
         int32_t lines = 0;

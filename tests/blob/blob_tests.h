@@ -17,6 +17,9 @@ namespace brindle::test {
 
 using Opt = std::optional<std::string>;
 
+// Whether the writer of the last run() noted its text as cut.
+inline bool last_cut = false;
+
 inline void* heap_alloc(std::size_t bytes) noexcept { return std::malloc(bytes); }
 
 // Runs a text routine into a writer of the given capacity (a result block by default) and
@@ -25,7 +28,9 @@ inline void* heap_alloc(std::size_t bytes) noexcept { return std::malloc(bytes);
 template <typename F, typename... A>
 Opt run_cap(std::size_t capacity, F f, A&&... a) {
     frame::TextOut out(&heap_alloc, capacity);
-    if (!f(out, std::forward<A>(a)...)) {
+    const bool ok = f(out, std::forward<A>(a)...);
+    last_cut = out.cut();
+    if (!ok) {
         EXPECT_EQ(out.data(), nullptr) << "a NULL answer took a buffer";
         return std::nullopt;
     }

@@ -1,11 +1,5 @@
 #include "numeric/exact.h"
 
-extern "C" {
-double pi(); double euler(); int32_t c(); double g(); double k();
-int32_t* convertfrombase(const char*, CI, const char*); char* converttobase(CI, CI, const char*);
-int32_t* convertfrom33(const char*); char* convertto33(CI); char* inttohex(CI, CI); int32_t* hextoint(const char*);
-int32_t* roman2arabic(const char*); char* arabic2roman(CI);
-}
 
 namespace {
 

@@ -4,10 +4,6 @@
 #include "convert/units.h"
 #include "numeric/exact.h"
 
-#define DECLARE_UNIT_ENTRY(name, op, a, b, summary) extern "C" double* name(CD);
-BRINDLE_UNIT_CONVERSIONS(DECLARE_UNIT_ENTRY)
-#undef DECLARE_UNIT_ENTRY
-
 namespace {
 
 using namespace brindle::test;

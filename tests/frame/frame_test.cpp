@@ -8,9 +8,8 @@
 #include "frame/format.h"
 #include "frame/text.h"
 #include "frame/udf.h"
+#include "legacy/prototypes.h"
 #include "support/blocks.h"
-
-extern "C" char* version();
 
 namespace brindle::test {
 namespace {
@@ -46,6 +45,15 @@ TEST(Frame, ResultBlocksAndTheBoundedWriter) {
     out.append(std::string(100, 'z'));
     EXPECT_EQ(out.reserve(10).size, 0u);
     EXPECT_EQ(text(out.finish()), std::string(frame::kTextCapacity, 'x'));
+}
+
+// The version text fits the width its row declares.
+TEST(Frame, VersionWithinItsDeclaredWidth) {
+#define BRINDLE_FN(sql, entry, routine, result, travel, args, width, ...) constexpr frame::Width declared = BRW_##width;
+#include "frame/version.def"
+#undef BRINDLE_FN
+    ASSERT_EQ(declared.rule, frame::WidthRule::fixed);
+    EXPECT_LE(text(version())->size(), static_cast<std::size_t>(declared.a));
 }
 
 template <typename F> std::string written(F f) {

@@ -101,6 +101,8 @@ declare c blob sub_type text;
 declare r blob sub_type text;
 declare i int = 0;
 declare n int;
+declare cut int = 0;
+declare window_ok boolean;
 begin
   -- 100 KB: 1000 lines of 98 bytes and a line end, then a needle.
   b = '';
@@ -110,11 +112,29 @@ begin
   end
   b = b || 'needle';
   n = octet_length(b);
-  big_reads = iif(n = 100006 and blobsize(b) = n and char_length(blobaspchar(b)) = 32767
-                  and blobaspchar(b) = substring(b from 1 for 32767), 'ok', 'FAIL');
+  -- The window of a text result: the legacy front end cuts it at 32767 bytes, the UDR front end
+  -- refuses a text longer than its field (32765 bytes) with a string truncation error.
+  if (exists(select 1 from rdb$functions where rdb$function_name = 'BLOBASPCHAR' and rdb$engine_name = 'UDR')) then
+  begin
+    begin
+      i = char_length(blobaspchar(b));
+      when gdscode arith_except do cut = cut + 1;
+    end
+    begin
+      i = char_length(blobright(b, 50000));
+      when gdscode arith_except do cut = cut + 1;
+    end
+    window_ok = cut = 2 and blobleft(b, 32765) = substring(b from 1 for 32765)
+                and blobright(b, 32765) = substring(b from 100006 - 32765 + 1 for 32765);
+  end
+  else
+    window_ok = char_length(blobaspchar(b)) = 32767 and blobaspchar(b) = substring(b from 1 for 32767)
+                and char_length(blobright(b, 50000)) = 32767 and blobright(b, 50000) = substring(b from 50007 for 32767);
+  i = 0;
+  big_reads = iif(n = 100006 and blobsize(b) = n and window_ok, 'ok', 'FAIL');
   big_cuts = iif(blobright(b, 6) = 'needle' and blobmid(b, 70000, 10) = substring(b from 70001 for 10)
-                 and r_blobmid(b, 99901, 5) = substring(b from 99901 for 5) and blobleft(b, 4) = 'line'
-                 and char_length(blobright(b, 50000)) = 32767 and blobright(b, 50000) = substring(b from 50007 for 32767), 'ok', 'FAIL');
+                 and r_blobmid(b, 99901, 5) = substring(b from 99901 for 5) and blobleft(b, 4) = 'line',
+                 'ok', 'FAIL');
   big_search = iif(b_strpos('needle', b) = 100001 and blobsubstr(b, 'needle') = 100000
                    and b_textpos('NEEDLE', b) = 100001 and b_strpos('line 999 ', b) = 99901, 'ok', 'FAIL');
   big_lines = iif(bloblinecount(b) = 1001 and blobline(b, 1000) = rpad('line 999 ', 98, 'abcdefghij')

@@ -77,3 +77,7 @@ select iif(osterdatum(2008) = timestamp '2008-03-23' and osterdatum(2011) = time
        iif(kalenderwoche(timestamp '2008-12-29 00:00:00') = 1 and kalenderwoche(timestamp '2010-01-03 12:00:00') = 53
            and kalenderwoche(timestamp '2009-12-31 00:00:00') = 53 and kalenderwoche(null) is null, 'ok', 'FAIL') as kalenderwoche_rules
 from rdb$database;
+
+select iif(char_length(subperiod('-24855:03:14:07', '0:0:1')) = 15 and char_length(addperiod('24855:03:14:06', '0:0:1')) = 14
+           and char_length(seconds2period(-2147483648)) = 15, 'ok', 'FAIL') as periods_longest
+from rdb$database;

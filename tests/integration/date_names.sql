@@ -61,3 +61,25 @@ select iif(numinwords(12.5, 1, 'de') = x'2A2A2A65696E732D7A7765692D4B6F6D6D612D6
        iif(numinwords(null, 1, 'uk') is null and numinwords(1, null, 'uk') is null
            and numinwords(1, 1, null) is null, 'ok', 'FAIL') as numinwords_null
 from rdb$database;
+
+-- The longest texts through the engine: a name, text or number longer than its declared result
+-- would stop the statement with a string truncation error.
+with recursive n(i) as (select 0 from rdb$database union all select i + 1 from n where i < 28),
+     d(k) as (select 0 from rdb$database union all select k + 1 from d where k < 11),
+     names as (select cdowlonglang(dateadd(k day to timestamp '2008-03-16 00:00:00'), c) as dl,
+                      cdowshortlang(dateadd(k day to timestamp '2008-03-16 00:00:00'), c) as ds,
+                      cmonthlonglang(dateadd(k month to timestamp '2008-01-16 00:00:00'), c) as ml,
+                      cmonthshortlang(dateadd(k month to timestamp '2008-01-16 00:00:00'), c) as ms
+               from (select substring('uk-de-fr-it-es-pt-nl-no-se-dk-fi-hu-ie-ee-is-al-va-v1-c1-s1-s2-w1-b1-b2-n1-za-fo-lu-w2-'
+                                      from 3 * i + 1 for 2) as c from n) codes cross join d)
+select iif(max(char_length(dl)) = 13 and max(char_length(ds)) = 4 and max(char_length(ml)) = 16
+           and max(char_length(ms)) = 3 and count(*) = 29 * 12, 'ok', 'FAIL') as names_longest_in_every_language
+from names;
+
+select iif(char_length(datetostr(timestamp '2008-09-17 23:59:59', lpad('', 254, 'x'))) = 254
+           and char_length(datetostrlang(timestamp '2008-03-14 00:00:00', '%A' || lpad('', 248, 'x'), 'de')) = 255
+           and datetostrlang(timestamp '2008-03-14 00:00:00', '%A' || lpad('', 248, 'x'), 'fr') = '', 'ok', 'FAIL') as datetostr_longest,
+       iif(char_length(gformatd(lpad('', 30000, 'h.'), timestamp '2008-09-17 23:59:59')) = 32767, 'ok', 'FAIL') as gformatd_longest,
+       iif(char_length(numinwords(-1.7976931348623157e308, 10, 'ie')) = 2261
+           and char_length(numinwords(-1.7976931348623157e308, 10, 'fi')) = 2255, 'ok', 'FAIL') as numinwords_longest
+from rdb$database;

@@ -85,3 +85,7 @@ from rdb$database;
 select iif(count(*) = 0, 'ok', 'FAIL') as random_many_in_range
 from (select intrandom(-3, 3) as v, f_rand() as f from rdb$types) t
 where t.v < -3 or t.v > 3 or t.f < 0 or t.f > 1;
+
+select iif(char_length(converttodollar(-1.7976931348623157e308)) = 314
+           and converttodollar(-1.7976931348623157e308) starting with '$-17976931348623157', 'ok', 'FAIL') as dollar_longest
+from rdb$database;

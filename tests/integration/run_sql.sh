@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs one SQL test file through an embedded Firebird engine:
-#   run_sql.sh <isql> <Brindle_FB.so> <declaration script> <test.sql> [NONE|UTF8]
+#   run_sql.sh <isql> <Brindle_FB.so | libbrindle_udr.so> <declaration script> <test.sql> [NONE|UTF8]
 # A fresh database of the given default character set (NONE if not given) is created in a
 # temporary directory, the declaration script is run as a
 # user would run it, then the test file. Every check in a test file is a column whose value
@@ -11,7 +11,11 @@ isql=$1 module=$2 declare=$3 test=$4 charset=${5:-NONE}
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-bash "$here/../../scripts/fbroot.sh" "$work/root" "$(dirname "$module")"
+# A UDR module goes into the root's plugins/udr, with the stock UdfAccess = None.
+case "$(basename "$module")" in
+  lib*.so) bash "$here/../../scripts/fbroot.sh" "$work/root" "$module" ;;
+  *) bash "$here/../../scripts/fbroot.sh" "$work/root" "$(dirname "$module")" ;;
+esac
 {
   echo "set bail on;"
   echo "create database '$work/test.fdb' user 'SYSDBA' default character set $charset;"

@@ -25,10 +25,50 @@ select iif(padleft('ab', 'xyz', 7) = 'yzxyzab' and r_padleft('ab', 7, 'xyz') = '
        iif(padcenter('ab', 'xy', 7) = 'xyxabxy' and padcenter('a', '-', 4) = '--a-', 'ok', 'FAIL') as padcenter_split,
        iif(strofchar('xyz', 3) = 'xxx' and br_space(0) = '' and br_space(2) = '  '
            and strrepeat('ab', 3) = 'ababab', 'ok', 'FAIL') as repeat_values,
-       iif(char_length(strrepeat('ab', 100000)) = 32767 and char_length(br_space(2147483647)) = 32767, 'ok', 'FAIL') as repeat_capacity,
        iif(stringlength('abc') = 3 and stringlength('') = 0 and stringlength(null) is null, 'ok', 'FAIL') as stringlength_int,
        iif(repeattrim('a,,b,,,c', ',') = 'a,b,c' and repeattrim('aaa', 'a') = 'a' and repeattrim('abc', null) = 'abc'
            and repeattrim(null, 'a') is null, 'ok', 'FAIL') as repeattrim_rules,
        iif(br_reverse('ab' || x'E9') = x'E96261' and br_left(x'A0E9FF', 2) = x'A0E9'
            and padleft(x'E9', x'A0', 3) = x'A0A0E9', 'ok', 'FAIL') as bytes_8bit
+from rdb$database;
+
+-- A result longer than its field: the legacy front end cuts it at 32767 bytes, the UDR
+-- front end ends the statement with a string truncation error.
+set term ^ ;
+execute block returns (repeat_capacity varchar(4)) as
+  declare n int;
+  declare errors int = 0;
+begin
+  if (exists(select 1 from rdb$functions where rdb$function_name = 'STRREPEAT' and rdb$engine_name = 'UDR')) then
+  begin
+    begin
+      n = char_length(strrepeat('ab', 100000));
+      when gdscode arith_except do errors = errors + 1;
+    end
+    begin
+      n = char_length(br_space(2147483647));
+      when gdscode arith_except do errors = errors + 1;
+    end
+    begin
+      n = char_length(br_space(32766));
+      when gdscode arith_except do errors = errors + 1;
+    end
+    begin
+      n = char_length(strrepeat('ab', 16383));
+      when gdscode arith_except do errors = errors + 1;
+    end
+    repeat_capacity = iif(errors = 4 and char_length(br_space(32765)) = 32765 and char_length(strrepeat('ab', 16382)) = 32764, 'ok', 'FAIL');
+  end
+  else
+    repeat_capacity = iif(char_length(strrepeat('ab', 100000)) = 32767 and char_length(br_space(2147483647)) = 32767, 'ok', 'FAIL');
+  suspend;
+end^
+set term ; ^
+
+-- Results declared narrower than 32767 bytes, at their longest: a too narrow declaration ends
+-- the statement with a truncation error.
+select iif(br_character(cast(lpad('', 32765, 'xy') as varchar(32765) character set none)) = 'x'
+           and octet_length(crlf() || lf() || tab() || nbsp() || dqm() || sqm()) = 7, 'ok', 'FAIL') as fixed_widths_hold,
+       iif(octet_length(strstuff(cast(lpad('', 16000, 'ab') as varchar(16000) character set none), 3, -2,
+                                 cast(lpad('', 16000, 'XY') as varchar(16000) character set none))) = 32001, 'ok', 'FAIL') as strstuff_longest
 from rdb$database;

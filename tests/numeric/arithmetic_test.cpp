@@ -2,20 +2,6 @@
 
 #include "numeric/exact.h"
 
-extern "C" {
-int32_t* modulo(CI, CI); int32_t* r_div(CI, CI); int32_t* isdivisibleby(CI, CI); int32_t* equalinteger(CI, CI);
-int32_t* f_bin_and(CI, CI); int32_t* f_bin_or(CI, CI); int32_t* f_bin_xor(CI, CI); int32_t* f_bin_not(CI);
-int32_t* f_bin_shl(CI, CI); int32_t* f_bin_shr(CI, CI); int32_t* r_getbit(CI, CI); int32_t* r_setbit(CI, CI, CI);
-int32_t* evenodd(CI); int32_t* equalfloat(CD, CD); int32_t* f_sign(CD); double* fact(CI);
-double* maxnum(CD, CD); double* minnum(CD, CD); double* f_log(CD, CD); double* f_power(CD, CD);
-double* f_sqrt(CD); double* f_ln(CD); double* f_log10(CD); double* f_exp(CD); double* f_floor(CD);
-double* f_ceiling(CD); double* f_frac(CD); double r_z(CD); double r_dividezero(CD, CD, CD);
-double* tan_rad(CD); double* cot_rad(CD); double* arcsin_rad(CD); double* arccos_rad(CD); double* arccot_rad(CD);
-double* sin_deg(CD); double* cos_deg(CD); double* tan_deg(CD); double* cot_deg(CD); double* arctan2_rad(CD, CD);
-double* arcsin_deg(CD); double* arccos_deg(CD); double* arctan_deg(CD); double* arccot_deg(CD);
-double* sinhyp(CD); double* coshyp(CD); double* cothyp(CD);
-double* arsinh(CD); double* arcosh(CD); double* artanh(CD); double* arcoth(CD);
-}
 using Int2 = int32_t* (*)(CI, CI);
 using Dbl1 = double* (*)(CD);
 using Dbl2 = double* (*)(CD, CD);

@@ -1,4 +1,5 @@
-// Helpers for the numeric and conversion tests: argument slots and bit-exact double checks.
+// Helpers for the numeric and conversion tests: the entry points (legacy/prototypes.h), argument
+// slots and bit-exact double checks.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -6,6 +7,7 @@
 #include <cstdio>
 #include <limits>
 
+#include "legacy/prototypes.h"
 #include "support/blocks.h"
 
 // Argument types of the entry points, for compact declarations.

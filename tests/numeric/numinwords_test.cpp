@@ -2,8 +2,6 @@
 
 #include "numeric/exact.h"
 
-extern "C" char* numinwords(CD value, CI decimals, const char* code);
-
 namespace {
 
 using namespace brindle::test;

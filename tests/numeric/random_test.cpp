@@ -10,9 +10,6 @@
 #include "numeric/numeric.h"
 #include "numeric/random.h"
 
-extern "C" {
-int32_t* intrandom(CI, CI); int32_t* getrandom(CI); double* doublerandom(CI, CI); double* f_rand();
-}
 
 namespace {
 

@@ -1,11 +1,5 @@
 #include "numeric/exact.h"
 
-extern "C" {
-char* converttodollar(CD); char* fixedpoint(CD, CI); char* fixedpointlang(CD, CI, const char*, const char*);
-int32_t* f_round(CD); int32_t* f_truncate(CD); int32_t* integerabs(CI); double* doubleabs(CD);
-double* zahlrunden(CD, CI); double* roundtoeven(CD, CI); double* softround(CD, CI);
-double* roundfloat(CD, CD); double* prozente(CD, CD);
-}
 
 namespace {
 

@@ -2,15 +2,6 @@
 
 #include "string/string_tests.h"
 
-extern "C" {
-char* crlf(); char* lf(); char* tab(); char* nbsp(); char* dqm(); char* sqm(); char* character(S); char* reverse(S);
-int32_t* stringlength(S); char* space(Int); char* strofchar(S, Int); char* strrepeat(S, Int); char* left(S, Int);
-char* right(S, Int); char* strrm(S, Int); char* mid(S, Int, Int); char* mid1(S, Int, Int); char* strcopy(S, Int, Int);
-char* strstuff(S, Int, Int, S); char* linewrap(S, Int, Int); char* ltrim(S); char* rtrim(S); char* lrtrim(S);
-char* repeattrim(S, S); char* padleft(S, S, Int); char* padright(S, S, Int); char* padcenter(S, S, Int);
-char* r_padleft(S, Int, S); char* r_padright(S, Int, S);
-}
-
 namespace brindle::test {
 namespace {
 

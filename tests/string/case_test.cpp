@@ -1,10 +1,5 @@
 #include "string/string_tests.h"
 
-extern "C" {
-char* upper(S); char* lower(S); char* rupper(S); char* rlower(S); char* rlatin(S); char* propercase(S); char* collatebr(S);
-char* rot13(S); char* keyup(S, Int); char* convertsymbols(S, S, S); char* soundex(S); char* gsoundex(S);
-}
-
 namespace brindle::test {
 namespace {
 

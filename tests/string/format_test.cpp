@@ -13,12 +13,6 @@
 #include "string/md5.h"
 #include "string/string_tests.h"
 
-extern "C" {
-char* floattostr(const double*, S); char* inttostr(Int, S); char* dollarval(const double*); char* euroval(const double*);
-char* encryptmd5(S); char* domainfromemail(S); char* excelstring(S); char* telefonnr(S, Int); char* predecessor(S, Int);
-char* successor(S, Int); uint16_t* ord(S); S r_c(S);
-}
-
 namespace brindle::test {
 namespace {
 

@@ -8,15 +8,6 @@
 #include "string/search.h"
 #include "string/string_tests.h"
 
-extern "C" {
-int32_t* strpos(S, S); int32_t* substr(S, S); int32_t* substrnull(S, S); int32_t* strsub(S, S); int32_t* strsubnull(S, S);
-int32_t* stringcount(S, S); int32_t* r_stringcount(S, S); int32_t* equalstring(S, S); int32_t* r_strcmp(S, S);
-char* findword(S, Int); char* findnthword(S, Int); int32_t* findwordindex(S, Int); int32_t* findwordindexnull(S, Int);
-int32_t* wordcount(S); int32_t* r_wordcount(S, S, Int); char* wordnum(S, Int, S, Int); char* stringlistitem(S, S);
-char* replace(S, S, S); char* replacestring(S, S, S, Int, Int); char* intern_replacestring(S, S, S, Int, Int, Int);
-char* stripstring(S, S); char* stripstringhold(S, S); char* digits(S); char* aif(S, S, S, S, S);
-}
-
 namespace brindle::test {
 namespace {
 

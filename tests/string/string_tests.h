@@ -1,4 +1,4 @@
-// Shared by the string tests: argument types of the entry points, result-block readers and
+// Shared by the string tests: the entry points, their argument types, result-block readers and
 // pointers to argument values.
 #pragma once
 #include <gtest/gtest.h>
@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "legacy/prototypes.h"
 #include "support/blocks.h"
 
 using S = const char*;

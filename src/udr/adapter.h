@@ -1,0 +1,387 @@
+// The UDR front end: how one call turns the server's input message into a routine's plain
+// values and the routine's result into the output message.
+//
+// A message is a flat buffer described by its metadata: each field has a type, a length, an
+// offset and the offset of its 2-byte NULL flag. The adapter reads the layout once, when the
+// server creates the function's instance (checking it against the registry row), and per call
+// reads the arguments from their offsets and writes the result straight into its field: text
+// through a TextOut over the field itself, with the field's declared length as capacity.
+//
+// Nothing here knows the server's interfaces: blobs come from a BlobHost, which the plugin
+// implements over IAttachment/IBlob and the unit tests over plain memory.
+#pragma once
+
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <new>
+#include <memory>
+#include <optional>
+#include <string_view>
+#include <tuple>
+#include <type_traits>
+#include <utility>
+
+#include "frame/block.h"
+#include "frame/registry.h"
+#include "frame/segments.h"
+
+namespace brindle::udr {
+
+using frame::Kind;
+using frame::Traits;
+using frame::Travel;
+
+// SQL type codes as message metadata reports them (ibase.h).
+inline constexpr unsigned kSqlVarying = 448;
+inline constexpr unsigned kSqlDouble = 480;
+inline constexpr unsigned kSqlLong = 496;
+inline constexpr unsigned kSqlShort = 500;
+inline constexpr unsigned kSqlTimestamp = 510;
+inline constexpr unsigned kSqlBlob = 520;
+inline constexpr unsigned kSqlTime = 560;
+inline constexpr unsigned kSqlDate = 570;
+
+// The widest VARCHAR the server accepts.
+inline constexpr unsigned kMaxVarchar = 32765;
+inline constexpr std::size_t kMaxArgs = 8;
+
+// One field of a message.
+struct Field {
+    unsigned type = 0;  // without the nullable bit
+    unsigned length = 0;
+    unsigned offset = 0;
+    unsigned null_offset = 0;
+    unsigned charset = 0;
+    int scale = 0;
+    int sub_type = 0;
+};
+
+struct Layout {
+    Field in[kMaxArgs];
+    unsigned in_count = 0;
+    Field out;
+    unsigned in_length = 0;   // message lengths, as the metadata reports them
+    unsigned out_length = 0;
+};
+
+// A blob id as it lies in a message (ISC_QUAD).
+struct BlobId {
+    uint32_t high;
+    uint32_t low;
+};
+static_assert(sizeof(BlobId) == 8);
+
+// Where a call gets its blobs. Blobs opened or created by a host live until the host is
+// finished with the call; every failure is a return value.
+class BlobHost {
+public:
+    // The blob with this id, open for reading, or nullptr when it cannot be opened.
+    virtual frame::BlobIn* open(const BlobId& id) noexcept = 0;
+    // A new output blob (created on its first segment or by finish_out), or nullptr.
+    virtual frame::BlobOut* create() noexcept = 0;
+    // Closes the output blob and gives its id (keep), or cancels it. False on a failure.
+    virtual bool finish_out(bool keep, BlobId& id) noexcept = 0;
+    // True when a blob operation failed during the call (a read that ended early).
+    virtual bool failed() const noexcept = 0;
+
+protected:
+    ~BlobHost() = default;
+};
+
+// Why a call ended without a result.
+enum class Failure { none, truncation, blob, fp_overflow, fp_nan, no_memory };
+
+struct Call {
+    const Layout& layout;
+    const unsigned char* in;
+    unsigned char* out;
+    BlobHost& blobs;
+    double fallback;
+    Failure fail = Failure::none;
+    std::size_t expected = 0;  // truncation: the field's length and the text's (at least)
+    std::size_t actual = 0;
+};
+
+// One row of the registry as this front end sees it.
+struct Descriptor {
+    const char* sql;
+    const char* entry;
+    Kind result;
+    Travel travel;
+    Traits traits;
+    const Kind* args;
+    unsigned arg_count;
+    double fallback;
+    void (*invoke)(Call&) noexcept;
+};
+
+// Every row, in registry order (table.cpp).
+extern const Descriptor kTable[];
+extern const std::size_t kTableSize;
+
+// The row of an entry point, or nullptr.
+const Descriptor* find(std::string_view entry) noexcept;
+
+// Checks a declaration's layout against its row. Returns true when it matches; otherwise
+// writes what disagrees into msg (always NUL-terminated).
+bool check(const Descriptor& d, const Layout& l, char* msg, std::size_t cap) noexcept;
+
+// The legacy front end's capacity, used for routines whose result depends on it.
+inline constexpr std::size_t kLegacyCapacity = frame::kTextCapacity;
+
+namespace detail {
+
+inline bool is_null(const Call& c, const Field& f) noexcept {
+    int16_t flag;
+    std::memcpy(&flag, c.in + f.null_offset, sizeof flag);
+    return flag != 0;
+}
+
+inline void set_null(Call& c, bool null) noexcept {
+    const int16_t flag = null ? -1 : 0;
+    std::memcpy(c.out + c.layout.out.null_offset, &flag, sizeof flag);
+}
+
+inline std::string_view text_of(const Call& c, const Field& f) noexcept {
+    uint16_t n;
+    std::memcpy(&n, c.in + f.offset, sizeof n);
+    if (n > f.length) n = static_cast<uint16_t>(f.length);  // never beyond the field
+    return {reinterpret_cast<const char*>(c.in + f.offset + 2), n};
+}
+
+template <typename V> inline V value_of(const Call& c, const Field& f) noexcept {
+    V v;
+    std::memcpy(&v, c.in + f.offset, sizeof v);
+    return v;
+}
+
+template <typename V> inline void put_value(Call& c, const V& v) noexcept {
+    std::memcpy(c.out + c.layout.out.offset, &v, sizeof v);
+    set_null(c, false);
+}
+
+// The NULL rule: a plain kind's NULL gives NULL (or the fallback) before anything runs.
+template <Kind K> inline bool present(const Call& c, std::size_t i) noexcept {
+    if constexpr (K == Kind::text_n || K == Kind::int_n || K == Kind::blob_n) {
+        return true;
+    } else {
+        return !is_null(c, c.layout.in[i]);
+    }
+}
+
+class NullBlob final : public frame::BlobIn {
+public:
+    bool is_null() const noexcept override { return true; }
+    int64_t total_length() const noexcept override { return 0; }
+    int64_t segment_count() const noexcept override { return 0; }
+    int64_t max_segment() const noexcept override { return 0; }
+    bool read(char*, std::size_t, std::size_t& got) noexcept override {
+        got = 0;
+        return false;
+    }
+};
+
+struct Src {
+    Call* c;
+    std::size_t i;
+};
+
+// One argument, read from the message for the length of the call.
+template <Kind K> struct Load;
+template <> struct Load<Kind::text> {
+    explicit Load(Src s) noexcept : v(text_of(*s.c, s.c->layout.in[s.i])) {}
+    std::string_view get() noexcept { return v; }
+    std::string_view v;
+};
+template <> struct Load<Kind::text_n> {
+    explicit Load(Src s) noexcept {
+        const Field& f = s.c->layout.in[s.i];
+        if (!is_null(*s.c, f)) v = text_of(*s.c, f);
+    }
+    std::optional<std::string_view> get() noexcept { return v; }
+    std::optional<std::string_view> v;
+};
+template <> struct Load<Kind::int_> {
+    explicit Load(Src s) noexcept : v(value_of<int32_t>(*s.c, s.c->layout.in[s.i])) {}
+    int32_t get() noexcept { return v; }
+    int32_t v;
+};
+template <> struct Load<Kind::int_n> {
+    explicit Load(Src s) noexcept {
+        const Field& f = s.c->layout.in[s.i];
+        if (!is_null(*s.c, f)) v = value_of<int32_t>(*s.c, f);
+    }
+    std::optional<int32_t> get() noexcept { return v; }
+    std::optional<int32_t> v;
+};
+template <> struct Load<Kind::double_> {
+    explicit Load(Src s) noexcept : v(value_of<double>(*s.c, s.c->layout.in[s.i])) {}
+    double get() noexcept { return v; }
+    double v;
+};
+template <> struct Load<Kind::timestamp> {
+    explicit Load(Src s) noexcept : v(value_of<frame::Timestamp>(*s.c, s.c->layout.in[s.i])) {}
+    frame::Timestamp get() noexcept { return v; }
+    frame::Timestamp v;
+};
+template <> struct Load<Kind::blob> {
+    explicit Load(Src s) noexcept {
+        const Field& f = s.c->layout.in[s.i];
+        if (is_null(*s.c, f)) return;
+        b = s.c->blobs.open(value_of<BlobId>(*s.c, f));
+        if (b == nullptr) s.c->fail = Failure::blob;
+    }
+    frame::BlobIn& get() noexcept { return b != nullptr ? *b : none; }
+    frame::BlobIn* b = nullptr;
+    NullBlob none;
+};
+template <> struct Load<Kind::blob_n> : Load<Kind::blob> {
+    using Load<Kind::blob>::Load;
+};
+
+inline void truncated(Call& c, std::size_t actual) noexcept {
+    c.fail = Failure::truncation;
+    c.expected = c.layout.out.length;
+    c.actual = actual;
+}
+
+// Text into the output field: length word, then the bytes.
+inline void put_text(Call& c, const char* p, std::size_t n) noexcept {
+    const Field& f = c.layout.out;
+    if (n > f.length) {
+        truncated(c, n);
+        return;
+    }
+    const auto len = static_cast<uint16_t>(n);
+    std::memcpy(c.out + f.offset, &len, sizeof len);
+    if (n != 0) std::memcpy(c.out + f.offset + 2, p, n);
+    set_null(c, false);
+}
+
+}  // namespace detail
+
+template <Kind R, Travel T, Kind... A>
+struct Invoker {
+    using Fn = typename frame::Canon<R, T, A...>::fn;
+    static constexpr Kind kinds[sizeof...(A) + 1] = {A..., Kind::text};
+
+    // Cap: the routine's result depends on its writer's capacity, so it runs with the legacy
+    // capacity in working memory and the text is then held to the field.
+    template <const Fn* P, bool Cap>
+    static void run(Call& c) noexcept {
+        run_i<P, Cap>(c, std::make_index_sequence<sizeof...(A)>{});
+    }
+
+private:
+    template <const Fn* P, bool Cap, std::size_t... I>
+    static void run_i(Call& c, std::index_sequence<I...>) noexcept {
+        using namespace detail;
+        if constexpr (T == Travel::arg) {
+            // The text argument itself is the result.
+            static_assert(sizeof...(A) == 1 && R == Kind::text, "only a single text argument can be handed back");
+            if (!present<A...>(c, 0)) {
+                set_null(c, true);
+                return;
+            }
+            const std::string_view s = text_of(c, c.layout.in[0]);
+            put_text(c, s.data(), s.size());
+        } else {
+            if (!(present<A>(c, I) && ...)) {
+                null_result(c);
+                return;
+            }
+            std::tuple<Load<A>...> args(Src{&c, I}...);
+            if (c.fail != Failure::none) return;
+            const Fn fn = *P;
+            if constexpr (R == Kind::text) {
+                const Field& f = c.layout.out;
+                if constexpr (Cap) {
+                    const std::unique_ptr<char[]> work(new (std::nothrow) char[kLegacyCapacity]);
+                    if (!work) {
+                        c.fail = Failure::no_memory;
+                        return;
+                    }
+                    frame::TextOut out(work.get(), kLegacyCapacity);
+                    const bool ok = std::apply([&](auto&... a) { return fn(out, a.get()...); }, args);
+                    if (c.blobs.failed()) {
+                        c.fail = Failure::blob;
+                    } else if (!ok) {
+                        set_null(c, true);
+                    } else if (out.cut()) {
+                        truncated(c, out.size() + 1);
+                    } else {
+                        put_text(c, out.data(), out.size());
+                    }
+                } else {
+                    frame::TextOut out(reinterpret_cast<char*>(c.out + f.offset + 2), f.length);
+                    const bool ok = std::apply([&](auto&... a) { return fn(out, a.get()...); }, args);
+                    if (c.blobs.failed()) {
+                        c.fail = Failure::blob;
+                    } else if (!ok) {
+                        set_null(c, true);
+                    } else if (out.cut()) {
+                        truncated(c, std::size_t{f.length} + 1);
+                    } else {
+                        const auto len = static_cast<uint16_t>(out.size());
+                        std::memcpy(c.out + f.offset, &len, sizeof len);
+                        set_null(c, false);
+                    }
+                }
+            } else if constexpr (R == Kind::blob) {
+                frame::BlobOut* out = c.blobs.create();
+                if (out == nullptr) {
+                    c.fail = Failure::blob;
+                    return;
+                }
+                const bool ok = std::apply([&](auto&... a) { return fn(*out, a.get()...); }, args);
+                BlobId id{};
+                const bool closed = c.blobs.finish_out(ok && !c.blobs.failed(), id);
+                if (c.blobs.failed() || !closed) {
+                    c.fail = Failure::blob;
+                } else if (!ok) {
+                    set_null(c, true);
+                } else {
+                    put_value(c, id);
+                }
+            } else {
+                frame::Value<R> v{};
+                const bool ok = std::apply([&](auto&... a) { return fn(v, a.get()...); }, args);
+                if (c.blobs.failed()) {
+                    c.fail = Failure::blob;
+                } else if (!ok) {
+                    null_result(c);
+                } else {
+                    put_number(c, v);
+                }
+            }
+        }
+    }
+
+    template <typename V> static void put_number(Call& c, const V& v) noexcept {
+        if constexpr (std::is_same_v<V, double>) {
+            // As the legacy interface: an infinite or undefined double is refused.
+            if (std::isnan(v)) {
+                c.fail = Failure::fp_nan;
+                return;
+            }
+            if (std::isinf(v)) {
+                c.fail = Failure::fp_overflow;
+                return;
+            }
+        }
+        detail::put_value(c, v);
+    }
+
+    // VALUE rows answer their fallback where others answer NULL.
+    static void null_result(Call& c) noexcept {
+        if constexpr (T == Travel::value) {
+            put_number(c, static_cast<frame::Value<R>>(c.fallback));
+        } else {
+            detail::set_null(c, true);
+        }
+    }
+};
+
+}  // namespace brindle::udr
