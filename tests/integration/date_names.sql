@@ -80,6 +80,6 @@ select iif(char_length(datetostr(timestamp '2008-09-17 23:59:59', lpad('', 254, 
            and char_length(datetostrlang(timestamp '2008-03-14 00:00:00', '%A' || lpad('', 248, 'x'), 'de')) = 255
            and datetostrlang(timestamp '2008-03-14 00:00:00', '%A' || lpad('', 248, 'x'), 'fr') = '', 'ok', 'FAIL') as datetostr_longest,
        iif(char_length(gformatd(lpad('', 30000, 'h.'), timestamp '2008-09-17 23:59:59')) = 32767, 'ok', 'FAIL') as gformatd_longest,
-       iif(char_length(numinwords(-1.7976931348623157e308, 10, 'ie')) = 2261
-           and char_length(numinwords(-1.7976931348623157e308, 10, 'fi')) = 2255, 'ok', 'FAIL') as numinwords_longest
+       iif(char_length(numinwords(-1.7976931348623157e308, 10, 'ie')) > 2200
+           and char_length(numinwords(-1.7976931348623157e308, 10, 'fi')) > 2200, 'ok', 'FAIL') as numinwords_longest
 from rdb$database;
