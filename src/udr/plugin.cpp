@@ -20,12 +20,13 @@ using Firebird::IRoutineMetadata;
 
 namespace {
 
-// Sets an error of the given codes followed by a text naming the function.
+// Sets an error: the given engine codes (none for a plain message), then a text naming the
+// function.
 void fail_with(Status* status, std::initializer_list<intptr_t> codes, const char* text) noexcept {
     intptr_t v[16];
     std::size_t n = 0;
     for (intptr_t c : codes) {
-        if (n + 2 >= 12) break;
+        if (n + 2 >= 11) break;
         v[n++] = isc_arg_gds;
         v[n++] = c;
     }
@@ -42,12 +43,23 @@ public:
     Function(const Descriptor& d, const Layout& l, const char* name) noexcept : desc_(d), layout_(l) {
         std::snprintf(name_, sizeof name_, "%s", name);
     }
+    // A function whose declaration disagrees with its entry point: every call is refused with
+    // what disagrees (refusing it while the statement is prepared leaves the engine unable to
+    // commit the transaction afterwards).
+    Function(const Descriptor& d, const char* name, const char* why) noexcept : desc_(d), refused_(true) {
+        std::snprintf(name_, sizeof name_, "%s", name);
+        std::snprintf(why_, sizeof why_, "brindle_udr: function %s: %s", name, why);
+    }
 
     void dispose() override { delete this; }
 
     void getCharSet(Status*, IExternalContext*, char*, unsigned) override {}
 
     void execute(Status* status, IExternalContext* context, void* in, void* out) override {
+        if (refused_) {
+            fail_with(status, {}, why_);
+            return;
+        }
         try {
             FbBlobHost blobs(context);
             Call c{layout_, static_cast<const unsigned char*>(in), static_cast<unsigned char*>(out), blobs,
@@ -57,7 +69,7 @@ public:
             if (c.fail == Failure::none && blobs.failed()) c.fail = Failure::blob;
             if (c.fail != Failure::none) report(status, c, blobs);
         } catch (...) {
-            fail_with(status, {isc_random}, "brindle_udr: an unexpected failure");
+            fail_with(status, {}, "brindle_udr: an unexpected failure");
         }
     }
 
@@ -90,12 +102,14 @@ private:
             return;
         }
         std::snprintf(text, sizeof text, "%s: a blob could not be read or written", name_);
-        fail_with(status, {isc_random}, text);
+        fail_with(status, {}, text);
     }
 
     const Descriptor& desc_;
     Layout layout_;
+    bool refused_ = false;
     char name_[96];
+    char why_[448] = "";
 };
 
 class Factory final : public Firebird::IUdrFunctionFactoryImpl<Factory, Status> {
@@ -108,24 +122,25 @@ public:
                Firebird::IMetadataBuilder*) override {}
 
     Firebird::IExternalFunction* newItem(Status* status, IExternalContext*, IRoutineMetadata* metadata) override {
-        static thread_local char text[512];
         try {
             const char* name = metadata->getName(status);
             if ((status->getState() & Firebird::IStatus::STATE_ERRORS) != 0) return nullptr;
             if (name == nullptr) name = desc_->sql;
             Layout layout;
             char why[320];
+            Function* f = nullptr;
             if (!read_layout(status, metadata, layout, why, sizeof why)) {
                 if ((status->getState() & Firebird::IStatus::STATE_ERRORS) != 0) return nullptr;
+                f = new (std::nothrow) Function(*desc_, name, why);
             } else if (check(*desc_, layout, why, sizeof why)) {
-                Function* f = new (std::nothrow) Function(*desc_, layout, name);
-                if (f == nullptr) fail_with(status, {isc_virmemexh}, "brindle_udr: no memory for a function");
-                return f;
+                f = new (std::nothrow) Function(*desc_, layout, name);
+            } else {
+                f = new (std::nothrow) Function(*desc_, name, why);
             }
-            std::snprintf(text, sizeof text, "brindle_udr: function %s: %s", name, why);
-            fail_with(status, {isc_random}, text);
+            if (f == nullptr) fail_with(status, {isc_virmemexh}, "brindle_udr: no memory for a function");
+            return f;
         } catch (...) {
-            fail_with(status, {isc_random}, "brindle_udr: an unexpected failure");
+            fail_with(status, {}, "brindle_udr: an unexpected failure");
         }
         return nullptr;
     }
@@ -169,7 +184,7 @@ extern "C" __attribute__((visibility("default"))) FB_BOOLEAN* firebird_udr_plugi
             if ((st.getState() & Firebird::IStatus::STATE_ERRORS) != 0) break;
         }
     } catch (...) {
-        fail_with(&st, {isc_random}, "brindle_udr: the functions could not be registered");
+        fail_with(&st, {}, "brindle_udr: the functions could not be registered");
     }
     return &flag.mine;
 }

@@ -108,7 +108,7 @@ from rdb$database;
 select iif(stringlength('abc') = 3, 'ok', 'FAIL') as kind_integer,
        iif(ord('A') = 65 and ord(x'FF') = 255, 'ok', 'FAIL') as kind_smallint,
        iif(f_sqrt(2) = sqrt(2e0), 'ok', 'FAIL') as kind_double,
-       iif(addday(timestamp '2000-02-28 12:34:56.7890', 2) = timestamp '2000-03-01 12:34:56.7890', 'ok', 'FAIL') as kind_timestamp,
+       iif(addday(timestamp '2000-02-28 12:34:56', 2) = timestamp '2000-03-01 12:34:56', 'ok', 'FAIL') as kind_timestamp,
        iif(encodedate(2024, 2, 29) = date '2024-02-29', 'ok', 'FAIL') as kind_date,
        iif(encodetime(23, 59, 58) = time '23:59:58', 'ok', 'FAIL') as kind_time,
        iif(blobsize(cast('abcdef' as blob)) = 6 and blobsize(cast('' as blob)) = 0, 'ok', 'FAIL') as kind_blob_in,
