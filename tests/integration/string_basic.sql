@@ -63,12 +63,23 @@ begin
     repeat_capacity = iif(char_length(strrepeat('ab', 100000)) = 32767 and char_length(br_space(2147483647)) = 32767, 'ok', 'FAIL');
   suspend;
 end^
-set term ; ^
 
--- Results declared narrower than 32767 bytes, at their longest: a too narrow declaration ends
--- the statement with a truncation error.
-select iif(br_character(cast(lpad('', 32765, 'xy') as varchar(32765) character set none)) = 'x'
-           and octet_length(crlf() || lf() || tab() || nbsp() || dqm() || sqm()) = 7, 'ok', 'FAIL') as fixed_widths_hold,
-       iif(octet_length(strstuff(cast(lpad('', 16000, 'ab') as varchar(16000) character set none), 3, -2,
-                                 cast(lpad('', 16000, 'XY') as varchar(16000) character set none))) = 32001, 'ok', 'FAIL') as strstuff_longest
-from rdb$database;
+-- Arguments as wide as the declaration takes (legacy: 32765 bytes, the widest VARCHAR; UDR:
+-- its declared W), and results declared narrower than 32767 bytes at their longest: a too
+-- narrow declaration ends the statement with a truncation error.
+execute block returns (fixed_widths_hold varchar(4), strstuff_longest varchar(4)) as
+  declare w int;
+  declare n int;
+begin
+  select minvalue(coalesce(f.rdb$field_length, a.rdb$field_length), 32765) from rdb$function_arguments a
+    left join rdb$fields f on f.rdb$field_name = a.rdb$field_source
+   where a.rdb$function_name = 'STRSTUFF' and a.rdb$argument_position = 1 into w;
+  n = minvalue(w, 16000);
+  fixed_widths_hold = iif(br_character(cast(lpad('', w, 'xy') as varchar(32765) character set none)) = 'x'
+                          and octet_length(crlf() || lf() || tab() || nbsp() || dqm() || sqm()) = 7, 'ok', 'FAIL');
+  strstuff_longest = iif(octet_length(strstuff(cast(lpad('', n, 'ab') as varchar(16000) character set none), 3, -2,
+                                               cast(lpad('', n, 'XY') as varchar(16000) character set none))) = 2 * n + 1,
+                         'ok', 'FAIL');
+  suspend;
+end^
+set term ; ^

@@ -75,39 +75,59 @@ select iif(floattostr(3.14159, 'x=%.2f') = 'x=3.14' and floattostr(7.0, 'no form
 from rdb$database;
 
 -- A result longer than its field: the legacy front end cuts it at 32767 bytes, the UDR
--- front end ends the statement with a string truncation error.
+-- front end ends the statement with a string truncation error. An argument takes as many bytes
+-- as its declaration (legacy: 32765, the widest VARCHAR; UDR: its declared W).
 set term ^ ;
 execute block returns (cut_at_block varchar(4)) as
+  declare w int;
+  declare k int;
   declare n int;
   declare errors int = 0;
 begin
+  select minvalue(coalesce(f.rdb$field_length, a.rdb$field_length), 32765) from rdb$function_arguments a
+    left join rdb$fields f on f.rdb$field_name = a.rdb$field_source
+   where a.rdb$function_name = 'BR_REPLACE' and a.rdb$argument_position = 1 into w;
   if (exists(select 1 from rdb$functions where rdb$function_name = 'BR_REPLACE' and rdb$engine_name = 'UDR')) then
   begin
+    -- w bytes, each replaced by k bytes: just over the widest result; k - 1 fits.
+    k = 32765 / w + 1;
     begin
-      n = char_length(br_replace(cast(lpad('', 20000, 'a') as varchar(20000)), 'a', 'xyz'));
+      n = char_length(br_replace(lpad('', w, 'a'), 'a', lpad('', k, 'xyz')));
       when gdscode arith_except do errors = errors + 1;
     end
     begin
       n = char_length(telefonnr('1', 2147483647));
       when gdscode arith_except do errors = errors + 1;
     end
-    cut_at_block = iif(errors = 2 and char_length(telefonnr('1', 32765)) = 32765, 'ok', 'FAIL');
+    cut_at_block = iif(errors = 2 and char_length(br_replace(lpad('', w, 'a'), 'a', lpad('', k - 1, 'xyz'))) = w * (k - 1)
+                       and char_length(telefonnr('1', 32765)) = 32765, 'ok', 'FAIL');
   end
   else
     cut_at_block = iif(char_length(br_replace(cast(lpad('', 20000, 'a') as varchar(20000)), 'a', 'xyz')) = 32767 and char_length(telefonnr('1', 2147483647)) = 32767, 'ok', 'FAIL');
   suspend;
 end^
-set term ; ^
 
 -- Results declared narrower than 32767 bytes, at their longest: a too narrow declaration ends
 -- the statement with a truncation error.
-select iif(octet_length(dollarval(-1.7976931348623157e308)) = 314
-           and dollarval(-1.7976931348623157e308) starting with '$-17976931348623157081452742373170435679807056752584'
-           and octet_length(euroval(-1.7976931348623157e308)) = 317, 'ok', 'FAIL') as money_longest,
-       iif(soundex(cast(lpad('', 32765, 'Bcdlmr') as varchar(32765) character set none)) = 'B2345'
-           and octet_length(encryptmd5(cast(lpad('', 32765, 'x') as varchar(32765) character set none))) = 32, 'ok', 'FAIL') as digests_longest,
-       iif(predecessor(cast(lpad('', 32765, 'a') as varchar(32765) character set none), 1) = 'b'
-           and successor(cast(lpad('', 32765, 'b') as varchar(32765) character set none), 1) = 'a', 'ok', 'FAIL') as shifts_longest,
-       iif(octet_length(keyup(cast(lpad('', 16000, x'DF') as varchar(16000) character set none), 40000)) = 32000
-           and octet_length(excelstring(cast(lpad('', 16000, '"') as varchar(16000) character set none))) = 32002, 'ok', 'FAIL') as doubling_longest
-from rdb$database;
+execute block returns (money_longest varchar(4), digests_longest varchar(4), shifts_longest varchar(4),
+                       doubling_longest varchar(4)) as
+  declare w int;
+  declare n int;
+begin
+  select minvalue(coalesce(f.rdb$field_length, a.rdb$field_length), 32765) from rdb$function_arguments a
+    left join rdb$fields f on f.rdb$field_name = a.rdb$field_source
+   where a.rdb$function_name = 'SOUNDEX' and a.rdb$argument_position = 1 into w;
+  n = minvalue(w, 16000);
+  money_longest = iif(octet_length(dollarval(-1.7976931348623157e308)) = 314
+                      and dollarval(-1.7976931348623157e308) starting with '$-17976931348623157081452742373170435679807056752584'
+                      and octet_length(euroval(-1.7976931348623157e308)) = 317, 'ok', 'FAIL');
+  digests_longest = iif(soundex(cast(lpad('', w, 'Bcdlmr') as varchar(32765) character set none)) = 'B2345'
+                        and octet_length(encryptmd5(cast(lpad('', w, 'x') as varchar(32765) character set none))) = 32, 'ok', 'FAIL');
+  shifts_longest = iif(predecessor(cast(lpad('', w, 'a') as varchar(32765) character set none), 1) = 'b'
+                       and successor(cast(lpad('', w, 'b') as varchar(32765) character set none), 1) = 'a', 'ok', 'FAIL');
+  doubling_longest = iif(octet_length(keyup(cast(lpad('', n, x'DF') as varchar(16000) character set none), 40000)) = 2 * n
+                         and octet_length(excelstring(cast(lpad('', n, '"') as varchar(16000) character set none))) = 2 * n + 2,
+                         'ok', 'FAIL');
+  suspend;
+end^
+set term ; ^
