@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "frame/udf.h"
+#include "frame/registry.h"
 
 using brindle::frame::Timestamp;
 

@@ -3,7 +3,7 @@
 
 #include "convert/convert.h"
 #include "frame/text.h"
-#include "frame/udf.h"
+#include "frame/registry.h"
 
 namespace brindle::convert {
 namespace {
@@ -148,7 +148,6 @@ void arabic2roman(frame::TextOut& out, int32_t value) noexcept {
 }  // namespace brindle::convert
 
 namespace cv = brindle::convert;
-using brindle::frame::udf;
 
 #define BRINDLE_FN BRINDLE_ROUTINE
 #include "convert/bases.def"

@@ -10,7 +10,7 @@
 #include <optional>
 
 #include "date/calendar.h"
-#include "frame/udf.h"
+#include "frame/registry.h"
 #include "numeric/rounding.h"
 
 namespace brindle::date {

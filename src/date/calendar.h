@@ -12,7 +12,7 @@
 
 #include <cstdint>
 
-#include "frame/udf.h"
+#include "frame/registry.h"
 
 namespace brindle::date {
 

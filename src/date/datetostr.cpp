@@ -13,7 +13,7 @@
 
 #include "date/calendar.h"
 #include "date/names.h"
-#include "frame/udf.h"
+#include "frame/registry.h"
 
 namespace brindle::date {
 namespace {

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <iterator>
 
-#include "frame/udf.h"
+#include "frame/registry.h"
 
 namespace brindle::date {
 namespace {

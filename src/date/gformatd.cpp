@@ -4,7 +4,7 @@
 #include "date/calendar.h"
 #include "date/names.h"
 #include "frame/format.h"
-#include "frame/udf.h"
+#include "frame/registry.h"
 
 namespace brindle::date {
 namespace {

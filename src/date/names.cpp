@@ -2,7 +2,7 @@
 #include "date/names.h"
 
 #include "date/calendar.h"
-#include "frame/udf.h"
+#include "frame/registry.h"
 
 namespace brindle::date {
 

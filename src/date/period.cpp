@@ -7,7 +7,7 @@
 
 #include "frame/format.h"
 #include "frame/text.h"
-#include "frame/udf.h"
+#include "frame/registry.h"
 
 namespace brindle::date {
 namespace {

@@ -4,7 +4,7 @@
 
 #include "date/calendar.h"
 #include "frame/text.h"
-#include "frame/udf.h"
+#include "frame/registry.h"
 
 namespace brindle::date {
 namespace {

@@ -1,5 +1,5 @@
 // The module's version text.
-#include "frame/udf.h"
+#include "frame/registry.h"
 
 namespace brindle::frame {
 namespace {

@@ -8,7 +8,7 @@
 #include <cmath>
 #include <limits>
 
-#include "frame/udf.h"
+#include "frame/registry.h"
 #include "numeric/numeric.h"
 
 namespace brindle::numeric {
@@ -118,7 +118,6 @@ double r_dividezero(double x, double y, double z) noexcept { return y == 0 ? z :
 }  // namespace brindle::numeric
 
 namespace num = brindle::numeric;
-using brindle::frame::udf;
 
 // By value: a null argument gives 0.0 without being read.
 

@@ -3,7 +3,7 @@
 #include <cstdlib>
 
 #include "frame/format.h"
-#include "frame/udf.h"
+#include "frame/registry.h"
 #include "numeric/numeric.h"
 #include "numeric/rounding.h"
 #include "numeric/truncate.h"

@@ -1,6 +1,6 @@
 #include "numeric/language.h"
 
-#include "frame/udf.h"
+#include "frame/registry.h"
 
 namespace brindle::numeric {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "frame/udf.h"
+#include "frame/registry.h"
 #include "numeric/language.h"
 #include "numeric/number_words.h"
 

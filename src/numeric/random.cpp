@@ -5,7 +5,7 @@
 
 #include <ctime>
 
-#include "frame/udf.h"
+#include "frame/registry.h"
 #include "numeric/numeric.h"
 #include "numeric/truncate.h"
 

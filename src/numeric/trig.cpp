@@ -5,7 +5,7 @@
 // are the logarithmic formulas, evaluated literally.
 #include <cmath>
 
-#include "frame/udf.h"
+#include "frame/registry.h"
 #include "numeric/numeric.h"
 
 namespace brindle::numeric {

@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "frame/text.h"
-#include "frame/udf.h"
+#include "frame/registry.h"
 
 namespace brindle::string {
 namespace {

@@ -1,7 +1,7 @@
 // Case mapping and byte substitution: upper, lower, rupper, rlower, rlatin, propercase, collatebr,
 // keyup, convertsymbols, rot13.
 #include "frame/text.h"
-#include "frame/udf.h"
+#include "frame/registry.h"
 #include "string/tables.h"
 
 namespace brindle::string {

@@ -5,7 +5,7 @@
 #include <limits>
 
 #include "frame/text.h"
-#include "frame/udf.h"
+#include "frame/registry.h"
 
 namespace brindle::string {
 namespace {

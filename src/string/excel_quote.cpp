@@ -1,7 +1,7 @@
 // Spreadsheet quoting and excelstring.
 #include "string/excel_quote.h"
 
-#include "frame/udf.h"
+#include "frame/registry.h"
 
 namespace brindle::string {
 

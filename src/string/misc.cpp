@@ -1,6 +1,6 @@
 // Miscellaneous text: domainfromemail, encryptmd5, telefonnr, predecessor, successor, ord, r_c.
 #include "frame/text.h"
-#include "frame/udf.h"
+#include "frame/registry.h"
 #include "string/md5.h"
 
 namespace brindle::string {

@@ -1,6 +1,6 @@
 // Phonetic codes: soundex, gsoundex.
 #include "frame/text.h"
-#include "frame/udf.h"
+#include "frame/registry.h"
 #include "string/tables.h"
 
 namespace brindle::string {

@@ -4,7 +4,7 @@
 
 #include <cstdlib>
 
-#include "frame/udf.h"
+#include "frame/registry.h"
 #include "string/byte_set.h"
 #include "string/search.h"
 

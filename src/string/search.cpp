@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "frame/text.h"
-#include "frame/udf.h"
+#include "frame/registry.h"
 
 namespace brindle::string {
 

@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "frame/text.h"
-#include "frame/udf.h"
+#include "frame/registry.h"
 #include "string/byte_set.h"
 #include "string/search.h"
 

@@ -14,7 +14,7 @@
 #include <optional>
 #include <string_view>
 
-#include "frame/udf.h"
+#include "frame/registry.h"
 
 namespace brindle::uuid {
 

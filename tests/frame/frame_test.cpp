@@ -7,29 +7,22 @@
 #include "frame/block.h"
 #include "frame/format.h"
 #include "frame/text.h"
-#include "frame/udf.h"
 #include "legacy/prototypes.h"
 #include "support/blocks.h"
 
 namespace brindle::test {
 namespace {
 
-int32_t twice(int32_t v) { return 2 * v; }
-std::optional<int32_t> positive(int32_t v) { return v > 0 ? std::optional<int32_t>(v) : std::nullopt; }
-bool nonempty(frame::TextOut& out, std::string_view s) { return !s.empty() && (out.append(s), true); }
-
 TEST(Frame, ResultBlocksAndTheBoundedWriter) {
     reset_blocks();
-    const int32_t zero = 0, seven = 7;
-    EXPECT_EQ(frame::udf<twice>(static_cast<const int32_t*>(nullptr)), nullptr);
-    EXPECT_EQ(frame::udf<nonempty>(static_cast<const char*>(nullptr)), nullptr);
-    EXPECT_EQ(frame::udf<positive>(&zero), nullptr);  // NULL decided before any block
-    EXPECT_EQ(frame::udf<nonempty>(""), nullptr);
+    // NULL in gives NULL out before any block is taken; an answer takes exactly one.
+    EXPECT_EQ(stringlength(nullptr), nullptr);
+    EXPECT_EQ(left(nullptr, nullptr), nullptr);
     EXPECT_EQ(stats().count, 0);
-    EXPECT_EQ(value(frame::udf<twice>(&seven)), 14);
-    EXPECT_EQ(value(frame::udf<positive>(&seven)), 7);
+    EXPECT_EQ(value(stringlength("seven")), 5);
+    EXPECT_EQ(decode_language(nullptr), -1);  // by value: the fallback, no block
     EXPECT_EQ(text(version()), "zelko 20080303 OpenWatcom32");
-    EXPECT_EQ(stats().count, 3);
+    EXPECT_EQ(stats().count, 2);
     EXPECT_EQ(stats().last_size, 32768);
     fail_allocations(true);
     char* r = version();
