@@ -38,6 +38,14 @@ void fail_with(Status* status, std::initializer_list<intptr_t> codes, const char
     status->setErrors(v);
 }
 
+// The engine's own error for an infinite or undefined double result of an external function,
+// naming it as the legacy interface does ("Floating point overflow in result from UDF F_EXP").
+void fail_fp(Status* status, intptr_t code, const char* name) noexcept {
+    const intptr_t v[] = {isc_arg_gds, isc_expression_eval_err, isc_arg_gds, code,
+                          isc_arg_string, reinterpret_cast<intptr_t>(name), isc_arg_end};
+    status->setErrors(v);
+}
+
 class Function final : public Firebird::IExternalFunctionImpl<Function, Status> {
 public:
     Function(const Descriptor& d, const Layout& l, const char* name) noexcept : desc_(d), layout_(l) {
@@ -82,14 +90,8 @@ private:
                               c.expected);
                 fail_with(status, {isc_arith_except, isc_string_truncation}, text);
                 return;
-            case Failure::fp_overflow:
-                std::snprintf(text, sizeof text, "%s: the result is infinite", name_);
-                fail_with(status, {isc_expression_eval_err, isc_udf_fp_overflow}, text);
-                return;
-            case Failure::fp_nan:
-                std::snprintf(text, sizeof text, "%s: the result is not a number", name_);
-                fail_with(status, {isc_expression_eval_err, isc_udf_fp_nan}, text);
-                return;
+            case Failure::fp_overflow: fail_fp(status, isc_udf_fp_overflow, name_); return;
+            case Failure::fp_nan: fail_fp(status, isc_udf_fp_nan, name_); return;
             case Failure::no_memory:
                 std::snprintf(text, sizeof text, "%s: no memory for the result", name_);
                 fail_with(status, {isc_virmemexh}, text);

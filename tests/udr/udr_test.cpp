@@ -194,6 +194,25 @@ TEST(UdrCall, NumbersAndTheInfiniteDouble) {
     Declared ex("f_exp", {kDouble}, kDouble);
     ex.in->value(0, 1000.0);
     EXPECT_EQ(ex.call(), Failure::fp_overflow);
+
+    // Both infinities and NaN are refused, as the legacy engine refuses them.
+    Declared lg("f_log", {kDouble, kDouble}, kDouble);
+    lg.in->value(0, 0.5);
+    lg.in->value(1, 1.0);
+    EXPECT_EQ(lg.call(), Failure::fp_overflow);  // -inf
+    lg.in->value(0, 1.0);
+    EXPECT_EQ(lg.call(), Failure::fp_nan);  // 0 / 0
+
+    // A by-value row too: its result is checked like any other double.
+    Declared dz("r_dividezero", {kDouble, kDouble, kDouble}, kDouble);
+    dz.in->value(0, -1e308);
+    dz.in->value(1, 1e-10);
+    dz.in->value(2, 0.0);
+    EXPECT_EQ(dz.call(), Failure::fp_overflow);
+    dz.in->value(1, 0.0);
+    dz.in->value(2, 7.0);
+    EXPECT_EQ(dz.call(), Failure::none);
+    EXPECT_EQ(dz.out->value<double>(0), 7.0);
 }
 
 TEST(UdrCall, BlobsInAndOut) {
