@@ -9,9 +9,11 @@
 // dropped) or nothing changes. Existing declarations of these functions are found by module and
 // entry point and keep their SQL names; a function of the same name that is not ours is never
 // replaced. A database that has legacy declarations is switched to UDR in place (ALTER
-// FUNCTION), so views, procedures and triggers that call them keep working.
+// FUNCTION), so views, procedures and triggers that call them keep working; Firebird 3 has no
+// way back in place, so --legacy switches back only the functions nothing uses.
 #include <ibase.h>
 
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -25,18 +27,55 @@
 namespace {
 
 using brindle::catalog::Row;
+using brindle::frame::Kind;
+using brindle::frame::Travel;
 namespace cat = brindle::catalog;
 
 ISC_STATUS_ARRAY status;
 
-[[noreturn]] void fail(const std::string& what) {
-    std::fprintf(stderr, "brindle-register: %s\n", what.c_str());
+// The engine's messages for the last failed call, one per line.
+std::string engine_message() {
+    std::string out;
+    if (status[0] != 1 || status[1] == 0) return out;
     const ISC_STATUS* s = status;
     char msg[1024];
-    if (status[1] != 0) {
-        while (fb_interpret(msg, sizeof msg, &s) != 0) std::fprintf(stderr, "  %s\n", msg);
-    }
+    while (fb_interpret(msg, sizeof msg, &s) > 0) out += std::string("\n  ") + msg;
+    return out;
+}
+
+[[noreturn]] void fail(const std::string& what, const std::string& detail = engine_message()) {
+    std::fprintf(stderr, "brindle-register: %s%s\n", what.c_str(), detail.c_str());
     std::exit(1);
+}
+
+std::string trim(std::string s) {
+    while (!s.empty() && s.back() == ' ') s.pop_back();
+    return s;
+}
+
+std::string upper(std::string s) {
+    for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return s;
+}
+
+std::string join(const std::vector<std::string>& v, const char* sep) {
+    std::string s;
+    for (const auto& x : v) s += (s.empty() ? "" : sep) + x;
+    return s;
+}
+
+// An SQL name as a quoted identifier, so that a name stored in any case or spelling is met.
+std::string quoted(const std::string& name) {
+    std::string q = "\"";
+    for (char c : name) q += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return q + "\"";
+}
+
+// A string literal.
+std::string literal(const std::string& s) {
+    std::string q = "'";
+    for (char c : s) q += c == '\'' ? std::string("''") : std::string(1, c);
+    return q + "'";
 }
 
 class Db {
@@ -45,8 +84,10 @@ public:
         std::string dpb(1, static_cast<char>(isc_dpb_version1));
         auto add = [&dpb](char tag, const char* v) {
             if (v == nullptr || *v == 0) return;
+            const std::size_t n = std::strlen(v);
+            if (n > 255) fail("a user name or password longer than 255 bytes", "");
             dpb += tag;
-            dpb += static_cast<char>(std::strlen(v));
+            dpb += static_cast<char>(n);
             dpb += v;
         };
         add(isc_dpb_user_name, user);
@@ -59,91 +100,87 @@ public:
         if (tr_ != 0) isc_rollback_transaction(status, &tr_);
         isc_detach_database(status, &db_);
     }
+    Db(const Db&) = delete;
+    Db& operator=(const Db&) = delete;
+
     int dialect() {
         char item = isc_info_db_sql_dialect, buf[32];
-        if (isc_database_info(status, &db_, 1, &item, sizeof buf, buf)) fail("database info");
+        if (isc_database_info(status, &db_, 1, &item, sizeof buf, buf)) fail("cannot read the database's dialect");
         if (buf[0] != isc_info_db_sql_dialect) return 3;
         const short len = static_cast<short>(isc_vax_integer(buf + 1, 2));
+        if (len < 1 || len > 4) return 3;
         return static_cast<int>(isc_vax_integer(buf + 3, len));
     }
     void start() {
-        if (isc_start_transaction(status, &tr_, 1, &db_, 0, nullptr)) fail("start transaction");
+        if (isc_start_transaction(status, &tr_, 1, &db_, 0, nullptr)) fail("cannot start a transaction");
     }
     void commit() {
-        if (isc_commit_transaction(status, &tr_)) fail("commit");
+        if (isc_commit_transaction(status, &tr_)) fail("commit failed, nothing changed");
         tr_ = 0;
     }
     void rollback() {
-        isc_rollback_transaction(status, &tr_);
+        ISC_STATUS_ARRAY keep;  // the error that led here stays the one reported
+        isc_rollback_transaction(keep, &tr_);
         tr_ = 0;
     }
     // Executes one statement; returns false (status set) on an error.
     bool exec(const std::string& sql) {
         return isc_dsql_execute_immediate(status, &db_, &tr_, 0, sql.c_str(), 3, nullptr) == 0;
     }
-    // Runs a query whose every column is text (cast in the query) and returns its rows.
-    std::vector<std::vector<std::string>> query(const std::string& sql) {
-        std::vector<std::vector<std::string>> out;
+    // Runs a query whose every column is text (cast in the query) and returns its rows; a NULL
+    // reads as an empty text. Returns false (status set) when the query fails.
+    bool try_query(const std::string& sql, std::vector<std::vector<std::string>>& out) {
+        constexpr short kMaxColumns = 8;
+        out.clear();
         isc_stmt_handle st = 0;
-        if (isc_dsql_allocate_statement(status, &db_, &st)) fail("allocate statement");
-        XSQLDA* da = static_cast<XSQLDA*>(std::calloc(1, XSQLDA_LENGTH(16)));
+        if (isc_dsql_allocate_statement(status, &db_, &st)) return false;
+        std::vector<char> da_mem(XSQLDA_LENGTH(kMaxColumns));
+        XSQLDA* da = reinterpret_cast<XSQLDA*>(da_mem.data());
         da->version = SQLDA_VERSION1;
-        da->sqln = 16;
-        if (isc_dsql_prepare(status, &tr_, &st, 0, sql.c_str(), 3, da)) fail("prepare: " + sql);
-        std::vector<std::vector<char>> bufs(static_cast<std::size_t>(da->sqld));
-        std::vector<short> nulls(static_cast<std::size_t>(da->sqld));
-        for (int i = 0; i < da->sqld; ++i) {
+        da->sqln = kMaxColumns;
+        bool ok = isc_dsql_prepare(status, &tr_, &st, 0, sql.c_str(), 3, da) == 0 && da->sqld <= kMaxColumns;
+        std::vector<std::vector<char>> bufs(ok ? static_cast<std::size_t>(da->sqld) : 0);
+        std::vector<short> nulls(bufs.size());
+        for (std::size_t i = 0; i < bufs.size(); ++i) {
             XSQLVAR& v = da->sqlvar[i];
-            bufs[static_cast<std::size_t>(i)].resize(static_cast<std::size_t>(v.sqllen) + 2);
-            v.sqldata = bufs[static_cast<std::size_t>(i)].data();
-            v.sqlind = &nulls[static_cast<std::size_t>(i)];
+            bufs[i].resize(static_cast<std::size_t>(v.sqllen) + 2);
+            v.sqldata = bufs[i].data();
+            v.sqlind = &nulls[i];
             v.sqltype = static_cast<short>(v.sqltype | 1);
         }
-        if (isc_dsql_execute(status, &tr_, &st, 3, nullptr)) fail("execute: " + sql);
-        while (isc_dsql_fetch(status, &st, 3, da) == 0) {
+        ok = ok && isc_dsql_execute(status, &tr_, &st, 3, nullptr) == 0;
+        ISC_STATUS fetched = 0;
+        while (ok && (fetched = isc_dsql_fetch(status, &st, 3, da)) == 0) {
             std::vector<std::string> row;
-            for (int i = 0; i < da->sqld; ++i) {
+            for (std::size_t i = 0; i < bufs.size(); ++i) {
                 const XSQLVAR& v = da->sqlvar[i];
-                if (nulls[static_cast<std::size_t>(i)] != 0) {
+                if (nulls[i] != 0) {
                     row.emplace_back();
                 } else if ((v.sqltype & ~1) == SQL_VARYING) {
                     short len;
                     std::memcpy(&len, v.sqldata, 2);
+                    if (len < 0 || len > v.sqllen) len = v.sqllen;
                     row.emplace_back(v.sqldata + 2, static_cast<std::size_t>(len));
                 } else {
-                    std::string t(v.sqldata, static_cast<std::size_t>(v.sqllen));
-                    while (!t.empty() && t.back() == ' ') t.pop_back();
-                    row.push_back(t);
+                    row.push_back(trim(std::string(v.sqldata, static_cast<std::size_t>(v.sqllen))));
                 }
             }
-            out.push_back(row);
+            out.push_back(std::move(row));
         }
-        isc_dsql_free_statement(status, &st, DSQL_drop);
-        std::free(da);
+        ok = ok && fetched == 100;
+        ISC_STATUS_ARRAY ignored;
+        isc_dsql_free_statement(ok ? status : ignored, &st, DSQL_drop);
+        return ok;
+    }
+    std::vector<std::vector<std::string>> query(const std::string& sql) {
+        std::vector<std::vector<std::string>> out;
+        if (!try_query(sql, out)) fail("query failed: " + sql);
         return out;
     }
 
 private:
     isc_db_handle db_ = 0;
     isc_tr_handle tr_ = 0;
-};
-
-std::string trim(std::string s) {
-    while (!s.empty() && s.back() == ' ') s.pop_back();
-    return s;
-}
-
-std::string upper(std::string s) {
-    for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return s;
-}
-
-// A function the database already has.
-struct Existing {
-    std::string name;
-    bool ours = false;
-    bool udr = false;
-    std::string entry;  // our entry point, when ours
 };
 
 struct Options {
@@ -159,7 +196,11 @@ struct Options {
 [[noreturn]] void usage() {
     std::fprintf(stderr,
                  "usage: brindle-register DATABASE [--udr | --legacy] [--text-width W] [--drop]\n"
-                 "                        [--grant ROLE] [--user U --password P]\n");
+                 "                        [--grant ROLE] [--user U --password P]\n"
+                 "Declares every Brindle_FB function in DATABASE (a file, or host:/path) through the UDR\n"
+                 "front end (the default) or the legacy one, switches existing declarations in place, or\n"
+                 "drops them (--drop); EXECUTE goes to PUBLIC or to ROLE. User and password default to\n"
+                 "ISC_USER and ISC_PASSWORD.\n");
     std::exit(2);
 }
 
@@ -176,20 +217,23 @@ Options parse(int argc, char** argv) {
         } else if (a == "--legacy") {
             o.udr = false;
         } else if (a == "--text-width") {
-            o.width = std::atoi(value());
-            if (o.width < 1 || o.width > cat::kUdrMaxText) {
+            const std::string v = value();
+            char* end = nullptr;
+            const long w = std::strtol(v.c_str(), &end, 10);
+            if (v.empty() || *end != 0 || w < 1 || w > cat::kUdrMaxText) {
                 std::fprintf(stderr, "brindle-register: --text-width takes 1 to %d\n", cat::kUdrMaxText);
                 std::exit(2);
             }
+            o.width = static_cast<int>(w);
         } else if (a == "--drop") {
             o.drop = true;
         } else if (a == "--grant") {
-            o.grant = value();
+            o.grant = upper(value());
         } else if (a == "--user") {
             o.user = value();
         } else if (a == "--password") {
             o.password = value();
-        } else if (!a.empty() && a[0] == '-') {
+        } else if (a == "-h" || a == "--help" || (!a.empty() && a[0] == '-')) {
             usage();
         } else if (o.database.empty()) {
             o.database = a;
@@ -201,29 +245,152 @@ Options parse(int argc, char** argv) {
     return o;
 }
 
-// The declared width of every text argument and result of a function, in order (position 0 is
-// the result), as the engine recorded it.
-std::map<std::string, std::vector<int>> declared_widths(Db& db) {
-    std::map<std::string, std::vector<int>> w;
-    for (const auto& r : db.query(
-             "select cast(a.rdb$function_name as varchar(63)), cast(a.rdb$argument_position as varchar(5)),"
-             " cast(coalesce(a.rdb$field_length, 0) as varchar(10)), cast(a.rdb$field_type as varchar(5))"
-             " from rdb$function_arguments a where a.rdb$package_name is null"
-             " order by a.rdb$function_name, a.rdb$argument_position")) {
-        const int type = std::atoi(r[3].c_str());
-        if (type == 40 || type == 37 || type == 14) w[trim(r[0])].push_back(std::atoi(r[2].c_str()));
+// A function the database already has.
+struct Existing {
+    std::string name;
+    std::string module, entry, engine;
+    bool ours = false;
+    bool udr = false;
+    std::string our_entry;  // the registry entry point, when ours
+};
+
+// Ours: a legacy declaration of an entry point of Brindle_FB (MODULE_NAME 'Brindle_FB', with or
+// without a directory or .so), or a UDR one of brindle_udr!entry.
+void classify(Existing& e, const std::set<std::string>& entries) {
+    if (e.engine.empty()) {
+        std::string m = e.module;
+        const auto slash = m.find_last_of("/\\");
+        if (slash != std::string::npos) m.erase(0, slash + 1);
+        if (m.size() > 3 && m.compare(m.size() - 3, 3, ".so") == 0) m.resize(m.size() - 3);
+        if (m == cat::kLegacyModule && entries.count(e.entry)) {
+            e.ours = true;
+            e.our_entry = e.entry;
+        }
+    } else if (upper(e.engine) == "UDR") {
+        const std::string prefix = std::string(cat::kUdrModule) + "!";
+        if (e.entry.compare(0, prefix.size(), prefix) != 0) return;
+        std::string entry = e.entry.substr(prefix.size());
+        const auto bang = entry.find('!');
+        if (bang != std::string::npos) entry.resize(bang);
+        if (entries.count(entry)) {
+            e.ours = true;
+            e.udr = true;
+            e.our_entry = entry;
+        }
     }
-    return w;
 }
 
-std::vector<int> expected_widths(const Row& r, bool udr, int width) {
-    std::vector<int> w;
-    const int arg = udr ? width : cat::kLegacyText;
-    if (r.result == brindle::frame::Kind::text && r.travel != brindle::frame::Travel::param)
-        w.push_back(cat::result_width(r, arg, udr ? cat::kUdrMaxText : cat::kLegacyText));
-    for (auto k : r.args)
-        if (cat::is_text(k)) w.push_back(arg);
-    return w;
+std::string type_name(int type, int length) {
+    switch (type) {
+        case 7: return "SMALLINT";
+        case 8: return "INTEGER";
+        case 12: return "DATE";
+        case 13: return "TIME";
+        case 14: return "CHAR(" + std::to_string(length) + ")";
+        case 27: return "DOUBLE PRECISION";
+        case 35: return "TIMESTAMP";
+        case 37: return "VARCHAR(" + std::to_string(length) + ")";
+        case 40: return "CSTRING(" + std::to_string(length) + ")";
+        case 261: return "BLOB";
+        default: return "type " + std::to_string(type);
+    }
+}
+
+int engine_type(Kind k, bool udr) {
+    switch (k) {
+        case Kind::text:
+        case Kind::text_n: return udr ? 37 : 40;
+        case Kind::int_:
+        case Kind::int_n: return 8;
+        case Kind::smallint: return 7;
+        case Kind::double_: return 27;
+        case Kind::timestamp: return 35;
+        case Kind::date: return 12;
+        case Kind::time: return 13;
+        case Kind::blob:
+        case Kind::blob_n: return 261;
+    }
+    return 0;
+}
+
+// A declaration as the engine records it, argument by argument in position order (the result
+// first, or as the last argument for a legacy output blob): "(A, B) -> R".
+std::string signature(const std::vector<std::string>& args, const std::string& result) {
+    return "(" + join(args, ", ") + ") -> " + result;
+}
+
+std::string expected_signature(const Row& r, bool udr, int width) {
+    const int text = udr ? width : cat::kLegacyText;
+    std::vector<std::string> args;
+    for (Kind k : r.args) args.push_back(type_name(engine_type(k, udr), text));
+    std::string result;
+    if (!udr && r.travel == Travel::param) {
+        args.push_back("BLOB");
+        result = "BLOB";
+    } else if (cat::is_text(r.result)) {
+        result = type_name(engine_type(r.result, udr), cat::result_width(r, text, udr ? cat::kUdrMaxText : text));
+    } else {
+        result = type_name(engine_type(r.result, udr), 0);
+    }
+    return signature(args, result);
+}
+
+std::map<std::string, std::string> declared_signatures(Db& db) {
+    std::map<std::string, std::pair<std::vector<std::string>, std::string>> parts;
+    for (const auto& r :
+         db.query("select cast(a.rdb$function_name as varchar(63)), cast(a.rdb$argument_position as varchar(6)),"
+                  " cast(coalesce(a.rdb$field_type, f.rdb$field_type, 0) as varchar(6)),"
+                  " cast(coalesce(a.rdb$field_length, f.rdb$field_length, 0) as varchar(11)),"
+                  " cast(fn.rdb$return_argument as varchar(6))"
+                  " from rdb$function_arguments a"
+                  " join rdb$functions fn on fn.rdb$function_name = a.rdb$function_name and fn.rdb$package_name is null"
+                  " left join rdb$fields f on f.rdb$field_name = a.rdb$field_source"
+                  " where a.rdb$package_name is null order by 1, 2")) {
+        auto& p = parts[trim(r[0])];
+        const std::string t = type_name(std::atoi(r[2].c_str()), std::atoi(r[3].c_str()));
+        const int pos = std::atoi(r[1].c_str()), ret = std::atoi(r[4].c_str());
+        if (pos == ret) p.second = t;
+        if (pos != 0) p.first.push_back(t);
+    }
+    std::map<std::string, std::string> out;
+    for (const auto& [name, p] : parts) out[name] = signature(p.first, p.second);
+    return out;
+}
+
+const char* object_kind(int type) {
+    switch (type) {
+        case 0: return "table";
+        case 1: return "view";
+        case 2: return "trigger";
+        case 3: return "computed column";
+        case 5: return "procedure";
+        case 15: return "function";
+        case 18: return "package";
+        case 19: return "package body";
+        default: return "object";
+    }
+}
+
+// What calls each function: "view V", "procedure P", "trigger T". A view's or a table's column
+// computed by a function is recorded as its own field (type 3), named after the relation here.
+std::map<std::string, std::set<std::string>> dependents_of(Db& db) {
+    std::map<std::string, std::set<std::string>> out;
+    for (const auto& r : db.query(
+             "select distinct cast(d.rdb$depended_on_name as varchar(63)),"
+             " cast(coalesce(rf.rdb$relation_name, d.rdb$dependent_name) as varchar(63)),"
+             " cast(case when rf.rdb$relation_name is null then d.rdb$dependent_type"
+             " when r.rdb$view_blr is null then 0 else 1 end as varchar(6))"
+             " from rdb$dependencies d"
+             " left join rdb$relation_fields rf on d.rdb$dependent_type = 3 and rf.rdb$field_source = d.rdb$dependent_name"
+             " left join rdb$relations r on r.rdb$relation_name = rf.rdb$relation_name"
+             " where d.rdb$depended_on_type = 15")) {
+        out[trim(r[0])].insert(std::string(object_kind(std::atoi(r[2].c_str()))) + " " + trim(r[1]));
+    }
+    return out;
+}
+
+std::string dependents_text(const std::set<std::string>& d) {
+    return join(std::vector<std::string>(d.begin(), d.end()), ", ");
 }
 
 }  // namespace
@@ -233,8 +400,13 @@ int main(int argc, char** argv) {
     Db db(opt.database, opt.user, opt.password);
     if (db.dialect() < 3)
         fail("refused: " + opt.database +
-             " is a dialect-1 database (a DATE result would become a TIMESTAMP and TIME is refused)");
+                 " is a dialect-1 database (a DATE result would become a TIMESTAMP and TIME is refused)",
+             "");
     db.start();
+
+    const auto& rows = cat::rows();
+    std::set<std::string> entries;
+    for (const Row& r : rows) entries.insert(r.entry);
 
     // What the database has: every function, and which of them are ours.
     std::map<std::string, Existing> by_name;
@@ -243,127 +415,141 @@ int main(int argc, char** argv) {
                                   " cast(coalesce(rdb$module_name, '') as varchar(255)),"
                                   " cast(coalesce(rdb$entrypoint, '') as varchar(255)),"
                                   " cast(coalesce(rdb$engine_name, '') as varchar(63))"
-                                  " from rdb$functions where rdb$package_name is null")) {
+                                  " from rdb$functions where rdb$package_name is null order by 1")) {
         Existing e;
         e.name = trim(r[0]);
-        const std::string module = trim(r[1]), entry = trim(r[2]), engine = trim(r[3]);
-        const std::string udr_prefix = std::string(cat::kUdrModule) + "!";
-        if (engine.empty() && module == cat::kLegacyModule) {
-            e.ours = true;
-            e.entry = entry;
-        } else if (upper(engine) == "UDR" && entry.compare(0, udr_prefix.size(), udr_prefix) == 0) {
-            e.ours = true;
-            e.udr = true;
-            e.entry = entry.substr(udr_prefix.size());
-        }
+        e.module = trim(r[1]);
+        e.entry = trim(r[2]);
+        e.engine = trim(r[3]);
+        classify(e, entries);
         by_name[e.name] = e;
-        if (e.ours) ours_by_entry[e.entry] = e;
+        if (e.ours && !ours_by_entry.count(e.our_entry)) ours_by_entry[e.our_entry] = e;
     }
 
-    // Functions that call ours: views, procedures, triggers.
-    std::map<std::string, std::set<std::string>> dependents;
-    for (const auto& r : db.query("select cast(rdb$depended_on_name as varchar(63)),"
-                                  " cast(rdb$dependent_name as varchar(63)) from rdb$dependencies"
-                                  " where rdb$depended_on_type = 15")) {
-        dependents[trim(r[0])].insert(trim(r[1]));
-    }
-
-    const auto& rows = cat::rows();
+    // A function of one of our names that is not that entry point of ours is the user's own:
+    // it is never replaced.
     std::vector<std::string> conflicts;
     for (const Row& r : rows) {
         if (ours_by_entry.count(r.entry)) continue;
         const auto it = by_name.find(upper(r.sql));
-        if (it != by_name.end() && !it->second.ours) conflicts.push_back(upper(r.sql));
+        if (it == by_name.end()) continue;
+        const Existing& e = it->second;
+        conflicts.push_back(e.name + " (" +
+                            (e.engine.empty() ? "module " + literal(e.module) + ", entry point " + literal(e.entry)
+                                              : "engine " + e.engine + ", external name " + literal(e.entry)) +
+                            ")");
     }
-    if (!conflicts.empty() && !opt.drop) {
-        std::string names;
-        for (const auto& n : conflicts) names += (names.empty() ? "" : ", ") + n;
-        fail("refused: the database already has functions of these names that are not Brindle_FB's: " + names);
-    }
+    if (!conflicts.empty() && !opt.drop)
+        fail("refused, nothing changed: the database has functions of these names that are not this "
+             "library's declarations of them:\n  " + join(conflicts, "\n  "),
+             "");
 
-    const auto widths = declared_widths(db);
-    int declared = 0, switched = 0, dropped = 0, kept = 0;
+    if (opt.grant != "PUBLIC" &&
+        db.query("select 1 from rdb$roles where rdb$role_name = " + literal(opt.grant)).empty())
+        fail("refused: the database has no role " + opt.grant, "");
+    const std::string grantee = opt.grant == "PUBLIC" ? std::string("PUBLIC") : "ROLE " + quoted(opt.grant);
+    std::set<std::string> granted;
+    for (const auto& r : db.query("select distinct cast(rdb$relation_name as varchar(63)) from rdb$user_privileges"
+                                  " where rdb$privilege = 'X' and rdb$object_type = 15 and rdb$user = " +
+                                  literal(opt.grant)))
+        granted.insert(trim(r[0]));
+
+    const auto signatures = declared_signatures(db);
+    const auto dependents = dependents_of(db);
+    int declared = 0, switched = 0, dropped = 0, kept = 0, grants = 0;
     std::vector<std::string> differing, refused;
     auto run = [&](const std::string& sql) {
         if (!db.exec(sql)) {
+            const std::string why = engine_message();
             db.rollback();
-            fail("failed, nothing changed: " + sql);
+            fail("failed, nothing changed:\n" + sql, why);
         }
+    };
+    auto grant = [&](const std::string& name) {
+        if (granted.count(name)) return;
+        run("GRANT EXECUTE ON FUNCTION " + quoted(name) + " TO " + grantee);
+        ++grants;
     };
     for (const Row& r : rows) {
         const auto it = ours_by_entry.find(r.entry);
         const bool have = it != ours_by_entry.end();
-        const std::string name = have ? it->second.name : r.sql;
-        const bool has_dependents = have && dependents.count(upper(name)) != 0;
-        const int width = opt.width != 0 ? opt.width : has_dependents ? cat::kUdrMaxText : cat::kUdrDefaultWidth;
+        const std::string name = have ? it->second.name : upper(r.sql);
+        const auto dep = dependents.find(name);
+        const bool used = dep != dependents.end();
+        // A function others call keeps the widest text, so that what they pass and expect fits.
+        const int width = opt.width != 0 ? opt.width : used ? cat::kUdrMaxText : cat::kUdrDefaultWidth;
         if (opt.drop) {
             if (!have) continue;
-            if (has_dependents) {
-                std::string who;
-                for (const auto& d : dependents[upper(name)]) who += (who.empty() ? "" : ", ") + d;
-                refused.push_back(name + " (used by " + who + ")");
+            if (used) {
+                refused.push_back(name + " (used by " + dependents_text(dep->second) + ")");
                 continue;
             }
-            run(it->second.udr ? cat::udr_drop(name) : cat::legacy_drop(name));
+            run(it->second.udr ? cat::udr_drop(quoted(name)) : cat::legacy_drop(quoted(name)));
             ++dropped;
             continue;
         }
         if (!have) {
-            run(opt.udr ? cat::udr_declaration(r, name, width) : cat::legacy_declaration(r, name));
+            run(opt.udr ? cat::udr_declaration(r, quoted(name), width) : cat::legacy_declaration(r, quoted(name)));
+            granted.erase(name);  // a privilege left from an earlier declaration does not carry over
             ++declared;
         } else if (it->second.udr == opt.udr) {
             ++kept;
-            const auto w = widths.find(upper(name));
-            const std::vector<int> want = expected_widths(r, opt.udr, opt.udr ? width : cat::kLegacyText);
-            if (w == widths.end() ? !want.empty() : w->second != want) differing.push_back(name);
-            continue;
+            const auto s = signatures.find(name);
+            const std::string want = expected_signature(r, opt.udr, width);
+            const std::string have_sig = s == signatures.end() ? std::string("?") : s->second;
+            if (have_sig != want) differing.push_back(name + ": declared " + have_sig + ", this version " + want);
         } else if (opt.udr) {
             // Legacy to UDR, in place: dependents keep working.
-            run(cat::udr_alteration(r, name, width));
+            run(cat::udr_alteration(r, quoted(name), width));
             ++switched;
-        } else if (has_dependents) {
-            std::string who;
-            for (const auto& d : dependents[upper(name)]) who += (who.empty() ? "" : ", ") + d;
-            refused.push_back(name + " (used by " + who + ")");
+        } else if (used) {
+            refused.push_back(name + " (used by " + dependents_text(dep->second) + ")");
             continue;
         } else {
-            run(cat::udr_drop(name));
-            run(cat::legacy_declaration(r, name));
+            run(cat::udr_drop(quoted(name)));
+            run(cat::legacy_declaration(r, quoted(name)));
+            granted.erase(name);
             ++switched;
         }
-        run("GRANT EXECUTE ON FUNCTION " + name + " TO " + opt.grant);
+        grant(name);
     }
-    std::string refused_list;
-    for (const auto& n : refused) refused_list += "\n  " + n;
-    if (!refused.empty() && opt.drop) {
-        db.rollback();
-        fail("refused, nothing dropped: these functions are still used:" + refused_list);
-    }
-    db.commit();
-    if (!refused.empty()) {
-        // Firebird has no way back in place: a used function keeps the UDR front end.
-        std::printf("brindle-register: %d switched to the legacy front end; refused for these, which are "
-                    "used and cannot be switched back in place:%s\n",
-                    switched, refused_list.c_str());
-        return 1;
-    }
-
     const char* front = opt.udr ? "UDR" : "legacy";
     if (opt.drop) {
-        std::printf("brindle-register: dropped %d functions from %s\n", dropped, opt.database.c_str());
+        if (!refused.empty()) {
+            db.rollback();
+            fail("refused, nothing dropped: these functions are still used:\n  " + join(refused, "\n  "), "");
+        }
+        db.commit();
+        std::printf("brindle-register: %s: dropped %d functions\n", opt.database.c_str(), dropped);
         return 0;
     }
-    std::printf("brindle-register: %s: %d declared, %d switched to the %s front end, %d already declared\n",
-                opt.database.c_str(), declared, switched, front, kept);
-    for (const auto& n : differing)
-        std::printf("  declared differently from this version (re-declare to update): %s\n", n.c_str());
-
-    // Prove that the server can load the module.
-    db.start();
-    const auto v = ours_by_entry.count("version") ? ours_by_entry["version"].name : std::string("version");
-    const auto answer = db.query("select cast(" + v + "() as varchar(64)) from rdb$database");
     db.commit();
-    if (answer.empty() || answer[0].empty() || answer[0][0].empty()) fail("version() gave no answer");
-    std::printf("  %s() through the %s front end: %s\n", v.c_str(), front, answer[0][0].c_str());
-    return 0;
+    std::printf("brindle-register: %s: %d declared, %d switched to the %s front end, %d already declared, "
+                "%d granted EXECUTE to %s\n",
+                opt.database.c_str(), declared, switched, front, kept, grants, opt.grant.c_str());
+    for (const auto& d : differing)
+        std::printf("  declared differently from what this run would declare (drop and declare to update): %s\n",
+                    d.c_str());
+    if (!refused.empty())
+        std::printf("  not switched back, being used (Firebird 3 cannot switch a UDR declaration back in place, "
+                    "and refuses to drop a function in use):\n    %s\n",
+                    join(refused, "\n    ").c_str());
+
+    // Prove that the server can load the module: version() through the front end it now has.
+    const auto v = ours_by_entry.count("version") ? ours_by_entry["version"].name : std::string("VERSION");
+    db.start();
+    const auto engine = db.query("select cast(coalesce(rdb$engine_name, 'legacy') as varchar(63)) from rdb$functions"
+                                 " where rdb$function_name = " + literal(v) + " and rdb$package_name is null");
+    std::vector<std::vector<std::string>> answer;
+    if (!db.try_query("select cast(" + quoted(v) + "() as varchar(64)) from rdb$database", answer) ||
+        answer.empty() || answer[0].empty() || answer[0][0].empty()) {
+        fail("the functions are declared, but the server cannot run " + v +
+                 "(): is the module where the server looks for it (UDR: plugins/udr; legacy: a directory "
+                 "UdfAccess allows in firebird.conf)?",
+             engine_message());
+    }
+    db.commit();
+    std::printf("  %s() through the %s front end: %s\n", v.c_str(),
+                engine.empty() ? "?" : trim(upper(engine[0][0])) == "UDR" ? "UDR" : "legacy", answer[0][0].c_str());
+    return refused.empty() ? 0 : 1;
 }
