@@ -1,6 +1,8 @@
 // The registry rows and the SQL statements for them (catalog.h).
 #include "catalog.h"
 
+#include <stdexcept>
+
 #include "convert/units.h"
 
 namespace brindle::catalog {
@@ -10,6 +12,20 @@ using frame::Traits;
 using frame::Travel;
 using frame::WidthRule;
 
+namespace {
+
+// A note belongs to the row of its entry point, which stands before it.
+void add_note(std::vector<Row>& r, const char* entry, const char* note) {
+    for (auto it = r.rbegin(); it != r.rend(); ++it)
+        if (it->entry == entry) {
+            it->notes.emplace_back(note);
+            return;
+        }
+    throw std::logic_error(std::string("a note for an entry point without a row before it: ") + entry);
+}
+
+}  // namespace
+
 const std::vector<Row>& rows() {
     static const std::vector<Row> all = [] {
         std::vector<Row> r;
@@ -17,8 +33,12 @@ const std::vector<Row>& rows() {
 #define BRINDLE_TABLE(family, name) table = #family "/" #name;
 #define BRINDLE_FN(sql, entry, routine, result, travel, args, width, nulls, traits, summary, example, answer) \
     r.push_back(Row{#sql, #entry, BRK_##result, BRT_##travel, {BR_KINDS args}, BRW_##width, BRX_##traits, #nulls, \
-                    summary, example, answer, table});
+                    summary, example, answer, table, {}});
+#undef BRINDLE_NOTE
+#define BRINDLE_NOTE(entry, note) add_note(r, #entry, note);
 #include "registry_all.inc"
+#undef BRINDLE_NOTE
+#define BRINDLE_NOTE(entry, note)
 #undef BRINDLE_FN
 #undef BRINDLE_TABLE
         return r;

@@ -20,6 +20,7 @@ struct Row {
     std::string nulls;  // "PLAIN" or "FALLBACK(v)", as the row says
     std::string summary, example, answer;
     std::string table;  // the registry table the row comes from, e.g. "string/basic"
+    std::vector<std::string> notes;  // the row's BRINDLE_NOTE lines, in order
 };
 
 // Every row, in registry order.

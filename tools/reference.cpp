@@ -26,16 +26,23 @@ const Family kFamilies[] = {
     {"string", "Text",
      "Substrings, trimming, padding, searching, replacing, words, case mapping (Latin-1, Windows-1251 for "
      "the Cyrillic functions), phonetic codes, formatting. Every function works on bytes; positions and "
-     "lengths are in bytes."},
-    {"blob", "Blob text", "Reading blobs as text, cutting, counting, searching and writing blobs."},
+     "lengths are in bytes. A result longer than its room is cut at 32767 bytes by the legacy front end; "
+     "through UDR it ends the statement with the function's error (SQLSTATE 22001, \"F: the result is longer "
+     "than its declared N bytes\")."},
+    {"blob", "Blob text", "Reading blobs as text, cutting, counting, searching and writing blobs. Positions are clamped to the blob's "
+     "total length. A blob whose segments disagree with its reported length is read as far as its segments "
+     "go: the function answers for the text read so far."},
     {"date", "Dates and times",
      "Parts of timestamps, week numberings, adding, ages and differences, names of days and months in 29 "
      "languages, date texts, periods, Easter and the feasts that move with it."},
     {"uuid", "UUIDs", "Time-based (version 1) and random (version 4) UUIDs, their text and compressed forms."},
     {"numeric", "Numbers",
      "Rounding, fixed point and money, arithmetic with fixed answers for zero divisors, bit functions, "
-     "trigonometry, random numbers, numbers in words."},
-    {"convert", "Constants and conversions", "Constants, number bases, Roman numerals and unit conversions."},
+     "trigonometry, random numbers, numbers in words. An infinite or NaN result (a division by zero such as "
+     "cot_rad(0), or an overflow such as f_exp(1000)) ends the statement with an error naming the function, "
+     "through either front end."},
+    {"convert", "Constants and conversions", "Constants, number bases, Roman numerals and unit conversions. An infinite or NaN result (a conversion of "
+     "1.7e308, mpgbgal2lp100km(0)) ends the statement with an error naming the function."},
 };
 
 std::string kind_name(Kind k) {
@@ -135,6 +142,7 @@ void function(std::ostream& o, const Row& r) {
     o << "- Legacy: `" << decl(false, kLegacyText) << "`\n";
     o << "- UDR (W = " << kUdrDefaultWidth << "): `" << decl(true, kUdrDefaultWidth) << "`\n";
     o << "- NULL: " << nulls_text(r) << "\n";
+    for (const std::string& n : r.notes) o << "- Note: " << n << "\n";
     if (!r.example.empty()) {
         o << "- Example: `" << r.example << "` ";
         if (r.answer == "NULL") {

@@ -27,6 +27,12 @@
 //             answer allows for the last digits of its literal. The examples run as an SQL
 //             test (sql_examples_*) through the engine.
 //
+// A row may be followed by notes, each a choice the function makes where a caller could
+// expect otherwise (what a negative count, an empty pattern or an overflow gives), worded
+// as the reference states it:
+//
+//   BRINDLE_NOTE(entry, "note")
+//
 // The source file that holds the routines ends with
 //
 //   #define BRINDLE_FN BRINDLE_ROUTINE
@@ -38,6 +44,11 @@
 // false meaning SQL NULL. The front ends, the declaration scripts, the kind test and the test
 // prototypes are all produced from the same rows.
 #pragma once
+
+// Notes say nothing unless the includer defines BRINDLE_NOTE (the reference does).
+#ifndef BRINDLE_NOTE
+#define BRINDLE_NOTE(entry, note)
+#endif
 
 #include <cstdint>
 #include <optional>
