@@ -24,6 +24,8 @@ sql() {  # sql <db> <statements>: runs statements in the database, prints the re
 newdb() {  # newdb <db> [dialect]
   printf 'set sql dialect %s;\ncreate database %s user %s;\n' "${2:-3}" "'$1'" "'SYSDBA'" > "$work/c.sql"
   (cd "$work" && "$isql" -q -i "$work/c.sql")
+  # Test databases need no flush to disk at every commit, which can take seconds on a busy disk.
+  gfix -write async "$1"
 }
 reg() {  # reg <db> <options...>: runs brindle-register, its output in $work/out, its status in $rc
   local db=$1
