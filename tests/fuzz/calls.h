@@ -13,6 +13,7 @@
 
 #include <ibase.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -235,17 +236,12 @@ inline int32_t lie(Bytes& in, int64_t truth) noexcept {
     return static_cast<int32_t>(static_cast<uint32_t>(static_cast<uint64_t>(pick(options, in.u8()))));
 }
 
-inline blobcallback* blob_arg(Bytes& in, Store& st, uint8_t sel) {
-    if ((sel & 15) == 14) {
-        // A NULL blob: a record without a handle.
-        auto rec = std::make_unique<blobcallback>();
-        rec->blob_get_segment = &FakeBlob::get;
-        return st.keep(std::move(rec));
-    }
-    auto b = std::make_unique<FakeBlob>();
-    const uint8_t nsegs = in.u8() % 9;
-    int64_t total = 0, longest = 0;
-    for (uint8_t k = 0; k < nsegs; ++k) {
+// Up to eight segments of a blob: empty ones, bytes of the input, a pattern repeated up to
+// 65535 bytes, or a text.
+inline std::vector<std::string> blob_segments(Bytes& in) {
+    std::vector<std::string> segs;
+    const uint8_t n = in.u8() % 9;
+    for (uint8_t k = 0; k < n; ++k) {
         std::string s;
         const uint8_t mode = in.u8();
         switch (mode & 3) {
@@ -261,14 +257,30 @@ inline blobcallback* blob_arg(Bytes& in, Store& st, uint8_t sel) {
             }
             default: s = text_bytes(in, static_cast<uint8_t>(in.u8() & 0x7f)); break;
         }
+        segs.push_back(std::move(s));
+    }
+    return segs;
+}
+
+inline blobcallback* blob_arg(Bytes& in, Store& st, uint8_t sel) {
+    if ((sel & 15) == 14) {
+        // A NULL blob: a record without a handle.
+        auto rec = std::make_unique<blobcallback>();
+        rec->blob_get_segment = &FakeBlob::get;
+        return st.keep(std::move(rec));
+    }
+    auto b = std::make_unique<FakeBlob>();
+    b->segs = blob_segments(in);
+    const auto nsegs = static_cast<int64_t>(b->segs.size());
+    int64_t total = 0, longest = 0;
+    for (const std::string& s : b->segs) {
         total += static_cast<int64_t>(s.size());
-        if (static_cast<int64_t>(s.size()) > longest) longest = static_cast<int64_t>(s.size());
-        b->segs.push_back(std::move(s));
+        longest = std::max(longest, static_cast<int64_t>(s.size()));
     }
     const uint8_t flags = in.u8();
     b->record.blob_get_segment = &FakeBlob::get;
     b->record.blob_total_length = (flags & 1) ? lie(in, total) : static_cast<ISC_LONG>(total);
-    b->record.blob_number_segments = (flags & 2) ? lie(in, nsegs) : nsegs;
+    b->record.blob_number_segments = (flags & 2) ? lie(in, nsegs) : static_cast<ISC_LONG>(nsegs);
     b->record.blob_max_segment = (flags & 4) ? lie(in, longest) : static_cast<ISC_LONG>(longest);
     b->overclaim = (flags & 8) != 0;
     b->empty_forever = (flags & 16) != 0;

@@ -7,14 +7,13 @@
 // block result is exactly one block and a NULL result takes none, no other travel takes a
 // block, an ARG result is its argument, a blob result is the output record.
 //
-// Environment: BRINDLE_FUZZ_STATS=file writes the executions per entry point at exit;
-// BRINDLE_FUZZ_SEEDS=dir writes a seed corpus (a few simple inputs per row) and exits.
+// Environment: see driver.h (executions per entry point, seeds, one row at a time).
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 
-#include "fuzz/calls.h"
+#include "fuzz/driver.h"
 
 namespace {
 
@@ -23,44 +22,7 @@ using namespace brindle::fuzz;
 long allocated = 0;
 void* last_block = nullptr;
 bool failing = false;
-uint64_t executions[kRowCount];
-
-void write_stats() {
-    const char* path = std::getenv("BRINDLE_FUZZ_STATS");
-    if (path == nullptr) return;
-    FILE* f = std::fopen(path, "w");
-    if (f == nullptr) return;
-    for (std::size_t r = 0; r < kRowCount; ++r)
-        std::fprintf(f, "%s %llu\n", kRows[r].name, static_cast<unsigned long long>(executions[r]));
-    std::fclose(f);
-}
-
-void write_seeds(const char* dir) {
-    uint64_t x = 0x9E3779B97F4A7C15u;
-    for (std::size_t r = 0; r < kRowCount; ++r) {
-        for (int k = 0; k < 4; ++k) {
-            std::string in;
-            in += static_cast<char>(r & 0xFF);
-            in += static_cast<char>(r >> 8);
-            in += '\0';
-            // All zeros (the first table values), a plain mode, and two pseudo-random strings.
-            for (int i = 0; i < 48; ++i) {
-                x ^= x << 13;
-                x ^= x >> 7;
-                x ^= x << 17;
-                in += k == 0 ? '\0' : k == 1 ? static_cast<char>(0x01) : static_cast<char>(x & 0xFF);
-            }
-            const std::string path = std::string(dir) + "/" + kRows[r].name + "_" + std::to_string(k);
-            FILE* f = std::fopen(path.c_str(), "wb");
-            if (f == nullptr) {
-                std::perror(path.c_str());
-                std::exit(1);
-            }
-            std::fwrite(in.data(), 1, in.size(), f);
-            std::fclose(f);
-        }
-    }
-}
+Driver driver(kRowCount, [](std::size_t r) { return kRows[r].name; });
 
 [[noreturn]] void fault(const Row& row, const char* what) {
     std::fprintf(stderr, "==brindle fuzz== %s: %s\n", row.name, what);
@@ -81,18 +43,14 @@ extern "C" void* ib_util_malloc(long size) {
 }
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    if (const char* dir = std::getenv("BRINDLE_FUZZ_SEEDS")) {
-        write_seeds(dir);
-        std::exit(0);
-    }
-    std::atexit(&write_stats);
+    driver.start();
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     if (size < 2) return 0;
     Bytes in(data, size);
-    const std::size_t r = in.u16() % kRowCount;
+    const std::size_t r = driver.row(in);
     const Row& row = kRows[r];
     const uint8_t flags = in.u8();
     failing = (flags & 0x3F) == 0x3F;  // the server's allocator fails now and then
@@ -103,7 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
         o = row.call(in, st);
     }
     failing = false;
-    ++executions[r];
+    driver.count(r);
     const long blocks = allocated - before;
     if (o.violation != nullptr) fault(row, o.violation);
     if (row.travel == Travel::block && !o.null) {

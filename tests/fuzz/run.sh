@@ -5,25 +5,60 @@
 # learns in build/fuzz/<name>/corpus; executions per entry point go to
 # build/fuzz/<name>/executions.txt. A finding stops the run with the fuzzer's report, and the
 # input that caused it is left in build/fuzz/<name>/.
+#
+# With BRINDLE_FUZZ_RUNS=N, each registry row of a target (legacy_fuzz, udr_fuzz) runs alone
+# for N executions (at most <seconds> each; fuzz.sh --each gives 15), from its own seeds and corpus
+# (build/fuzz/<name>/rows/<row>), so that every row gets the same share; a finding is kept
+# beside the others (build/fuzz/<name>/findings) and the rows go on, the run failing at the end.
 set -euo pipefail
 build=$(cd "$1" && pwd) seconds=$2
 shift 2
+runs=${BRINDLE_FUZZ_RUNS:-}
+export ASAN_OPTIONS=detect_leaks=1:allocator_may_return_null=1 UBSAN_OPTIONS=print_stacktrace=1
+opts=(-timeout=10 -rss_limit_mb=4096 -max_len=70000)
+summary() {
+  [ -s "$1" ] || return 0
+  sort -k2 -n "$1" | awk '{ n++; v[n] = $2; s += $2; if (n == 1) first = $1 " " $2; o += $3 }
+    END { printf "%d entry points, %d executions: fewest %s, median %d, most %d", n, s, first, v[int((n + 1) / 2)], v[n]
+          if (o > 0) printf "; %d results longer than their row promises", o
+          printf "\n" }'
+}
+found=0
 for f in "$@"; do
   dir="$build/fuzz/$f"
+  exe="$build/tests/fuzz/$f"
+  rm -rf "$dir/seeds"
   mkdir -p "$dir/seeds" "$dir/corpus"
-  BRINDLE_FUZZ_SEEDS="$dir/seeds" "$build/tests/fuzz/$f"
-  echo "== $f: $seconds s"
-  if ! (cd "$dir" && BRINDLE_FUZZ_STATS="$dir/executions.txt" \
-         ASAN_OPTIONS=detect_leaks=1:allocator_may_return_null=1 UBSAN_OPTIONS=print_stacktrace=1 \
-         "$build/tests/fuzz/$f" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=4096 \
-           -max_len=70000 -print_final_stats=1 "$dir/corpus" "$dir/seeds") > "$dir/log.txt" 2>&1; then
-    tail -n 100 "$dir/log.txt"
-    echo "$f: a finding (input and log in $dir)"
-    exit 1
+  BRINDLE_FUZZ_SEEDS="$dir/seeds" "$exe"
+  rm -f "$dir/executions.txt"
+  if [ -n "$runs" ] && [ "$f" != blob_fuzz ]; then
+    rows=$(ls "$dir/seeds" | sed 's/_.*//' | sort -n | tail -1)
+    echo "== $f: $((rows + 1)) rows, $runs executions each (at most $seconds s)"
+    mkdir -p "$dir/findings"
+    start=$(date +%s)
+    for r in $(seq 0 "$rows"); do
+      mkdir -p "$dir/rows/$r"
+      cp -n "$dir/seeds/${r}_"* "$dir/rows/$r/" 2> /dev/null || true
+      if ! (cd "$dir/findings" && BRINDLE_FUZZ_ROW=$r BRINDLE_FUZZ_STATS="$dir/executions.txt" \
+             "$exe" -runs="$runs" -max_total_time="$seconds" "${opts[@]}" "$dir/rows/$r") > "$dir/log.txt" 2>&1; then
+        cp "$dir/log.txt" "$dir/findings/row_$r.log"
+        tail -n 40 "$dir/log.txt"
+        echo "$f: a finding in row $r (input and log in $dir/findings)"
+        found=1
+      fi
+    done
+    echo "$f: $(( $(date +%s) - start )) s"
+  else
+    echo "== $f: $seconds s"
+    if ! (cd "$dir" && BRINDLE_FUZZ_STATS="$dir/executions.txt" \
+           "$exe" -max_total_time="$seconds" "${opts[@]}" -print_final_stats=1 "$dir/corpus" "$dir/seeds") \
+           > "$dir/log.txt" 2>&1; then
+      tail -n 100 "$dir/log.txt"
+      echo "$f: a finding (input and log in $dir)"
+      exit 1
+    fi
+    grep -E '^(Done|stat::number_of_executed_units|stat::peak_rss_mb)' "$dir/log.txt" || true
   fi
-  grep -E '^(Done|stat::number_of_executed_units|stat::peak_rss_mb)' "$dir/log.txt" || true
-  if [ -s "$dir/executions.txt" ]; then
-    sort -k2 -n "$dir/executions.txt" | awk 'NR == 1 { printf "fewest executions: %s %s\n", $1, $2 }
-      { n++; s += $2 } END { printf "%d entry points, %d executions\n", n, s }'
-  fi
+  summary "$dir/executions.txt"
 done
+exit $found
