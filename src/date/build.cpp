@@ -70,26 +70,47 @@ std::optional<DayAndTime> split_day_number(double x) noexcept {
     return DayAndTime{day, static_cast<uint32_t>(ticks)};
 }
 
+// The calendar repeats every 400 years (146097 days): a year is taken to 2000..2399 to be
+// encoded or tested, so that no year, however far, wraps on its way through 32-bit fields.
+constexpr int64_t kYearsPerCycle = 400;
+constexpr int64_t kDaysPerCycle = 146097;
+
+bool leap(int64_t tm_year) noexcept {
+    return is_leap_year(static_cast<int32_t>(tm_year - kYearsPerCycle * floor_div(tm_year - 100, kYearsPerCycle)) + 1900);
+}
+
+int64_t day_count(int64_t tm_year, int32_t tm_mon, int32_t mday) noexcept {
+    const int64_t cycles = floor_div(tm_year - 100, kYearsPerCycle);
+    Tm t;
+    t.tm_year = static_cast<int32_t>(tm_year - kYearsPerCycle * cycles);
+    t.tm_mon = tm_mon;
+    t.tm_mday = mday;
+    return int64_t{encode_timestamp(t).date} + kDaysPerCycle * cycles;
+}
+
 // The record moved by months (months before years, as documented for incdate), with the day
-// clamped to the length of the new month. Month counts are split with floor division, so a
-// date before 1900 keeps a month of 0-11 and gets the same clamping as any other.
-Timestamp shift(const Timestamp& ts, int32_t months, int32_t years, int64_t seconds) noexcept {
-    Tm t = decode_timestamp(ts);
+// clamped to the length of the new month, then by seconds (the fraction of the second is
+// dropped). Month counts are split with floor division, so a date before 1900 keeps a month
+// of 0-11 and gets the same clamping as any other. Every step is exact in 64 bits; a result
+// outside the server's dates is NULL.
+std::optional<Timestamp> shift(const Timestamp& ts, int32_t months, int32_t years, int64_t seconds) noexcept {
+    const Tm t = decode_timestamp(ts);
     const int64_t count = int64_t{t.tm_year} * 12 + t.tm_mon + months;
     const int64_t y = floor_div(count, 12);
     const int32_t m = static_cast<int32_t>(count - y * 12);
-    if (m == 1 && t.tm_mday > 28) {
-        t.tm_mday = is_leap_year(wrap32(y + 1900)) ? 29 : 28;
-    } else if (t.tm_mday > 30 && (m == 3 || m == 5 || m == 8 || m == 10)) {
-        t.tm_mday = 30;
+    int32_t mday = t.tm_mday;
+    if (m == 1 && mday > 28) {
+        mday = leap(y) ? 29 : 28;
+    } else if (mday > 30 && (m == 3 || m == 5 || m == 8 || m == 10)) {
+        mday = 30;
     }
-    t.tm_mon = m;
-    t.tm_year = wrap32(y + years);
-    if (t.tm_mon == 1 && t.tm_mday > 28 && !is_leap_year(wrap32(int64_t{t.tm_year} + 1900))) {
-        t.tm_mday = 28;
-    }
-    // The seconds are added in 64 bits, so large day counts move the date exactly.
-    return add_seconds(encode_timestamp(t), seconds);
+    const int64_t year = y + years;
+    if (m == 1 && mday > 28 && !leap(year)) mday = 28;
+    const int64_t total = int64_t{seconds_of_day(t)} + seconds;
+    const int64_t date = day_count(year, m, mday) + floor_div(total, 86400);
+    if (date < kMinDate || date > kMaxDate) return std::nullopt;
+    const auto second = static_cast<uint32_t>(total - floor_div(total, 86400) * 86400);
+    return Timestamp{static_cast<int32_t>(date), second * kTicksPerSecond};
 }
 
 }  // namespace
@@ -182,12 +203,12 @@ std::optional<Timestamp> doubletotime(double x) noexcept {
     return Timestamp{0, split->time};
 }
 
-Timestamp incdate(Timestamp ts, int32_t days, int32_t months, int32_t years) noexcept {
+std::optional<Timestamp> incdate(Timestamp ts, int32_t days, int32_t months, int32_t years) noexcept {
     return shift(ts, months, years, int64_t{days} * 86400);
 }
 
-Timestamp incdatetime(Timestamp ts, int32_t days, int32_t months, int32_t years, int32_t hours,
-                      int32_t minutes, int32_t seconds) noexcept {
+std::optional<Timestamp> incdatetime(Timestamp ts, int32_t days, int32_t months, int32_t years, int32_t hours,
+                                     int32_t minutes, int32_t seconds) noexcept {
     return shift(ts, months, years,
                  int64_t{days} * 86400 + int64_t{hours} * 3600 + int64_t{minutes} * 60 + seconds);
 }
