@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Runs every test:
-#   1. g++: the unit tests and the SQL tests through an embedded Firebird engine;
+#   1. g++: the unit tests, the SQL tests through an embedded Firebird engine and a 20 s soak of
+#      each front end (scripts/soak.sh SECONDS for a long one);
 #   2. g++ with AddressSanitizer and UndefinedBehaviorSanitizer: the unit tests (leaks checked)
 #      and the whole SQL suite with the sanitized module loaded into the engine;
 #   3. clang 14 with AddressSanitizer and UndefinedBehaviorSanitizer: the unit tests, leaks checked;
 #   4. clang 14 with ThreadSanitizer: the thread test and the random-number and UUID tests;
-#   5. a short fuzz pass over every entry point and the blob reader (clang 14, libFuzzer).
+#   5. a short fuzz pass over every function of both front ends and the blob reader (clang 14,
+#      libFuzzer).
 # BRINDLE_BUILD_DIR (default build) names the build folders: build, build-san, build-clang-san,
 # build-tsan, build-fuzz. BRINDLE_FUZZ_SECONDS (default 30) is the time of each fuzz target.
 set -euo pipefail
