@@ -34,7 +34,7 @@ if [ -d "$fbdir/plugins/udr" ]; then
 fi
 # A copy, not a link: the engine checks that the entry point it finds lies in the file it
 # opened, and a link names another path.
-for u in "${udrs[@]}"; do cp "$u" "$root/plugins/udr/"; done
+for u in "${udrs[@]}"; do cp --remove-destination "$u" "$root/plugins/udr/"; done
 ln -sfn "$fbdir/intl" "$root/intl"
 ln -sf "$fbdir/firebird.msg" "$root/firebird.msg"
 # plugins.conf names the UDR engine and its module folder, $(dir_plugins)/udr; the engine

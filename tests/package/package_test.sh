@@ -51,10 +51,12 @@ newdb() {  # newdb <db>: a database that needs no flush to disk at every commit
 }
 answers() {  # answers <db>: version() and mid() give their answers
   echo "set list on; select version() as v, mid('abcdef', 1, 3) as m from rdb\$database;" |
-    run_isql "$1" - | grep -q '^M *bcd$'
+    run_isql "$1" - > "$work/answers"
+  grep -q '^M *bcd$' "$work/answers"  # read whole: grep -q on the pipe could cut isql short
 }
 empty() {  # empty <db>: the database has no function left
-  echo "set list on; select count(*) as n from rdb\$functions;" | run_isql "$1" - | grep -q '^N *0$'
+  echo "set list on; select count(*) as n from rdb\$functions;" | run_isql "$1" - > "$work/count"
+  grep -q '^N *0$' "$work/count"
 }
 
 # The command, through UDR and legacy, and its drop.
