@@ -37,3 +37,9 @@ select zahlrunden(2.675, 2) as "zahlrunden(2.675, 2)",
        br_pi() as "br_pi()",
        intrandom(1, 6) as "intrandom(1, 6)"
 from rdb$database;
+
+select blobsize(cast('first line' || ascii_char(10) || 'second line' as blob)) as "blobsize(two lines)",
+       bloblinecount(cast('first line' || ascii_char(10) || 'second line' as blob)) as "bloblinecount(two lines)",
+       uuidversion(uuid4()) as "uuidversion(uuid4())",
+       char_length(uuid1mac()) as "char_length(uuid1mac())"
+from rdb$database;
