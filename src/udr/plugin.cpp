@@ -48,7 +48,8 @@ void fail_fp(Status* status, intptr_t code, const char* name) noexcept {
 
 class Function final : public Firebird::IExternalFunctionImpl<Function, Status> {
 public:
-    Function(const Descriptor& d, const Layout& l, const char* name) noexcept : desc_(d), layout_(l) {
+    Function(const Descriptor& d, const Layout& l, const char* name) noexcept
+        : desc_(d), layout_(l), blobs_(uses_blobs(d)) {
         std::snprintf(name_, sizeof name_, "%s", name);
     }
     // A function whose declaration disagrees with its entry point: every call is refused with
@@ -69,20 +70,45 @@ public:
             return;
         }
         try {
+            if (!blobs_) {
+                // Most functions touch no blob: no blob host to build and tear down per call.
+                NoBlobs none;
+                Call c{layout_, static_cast<const unsigned char*>(in), static_cast<unsigned char*>(out), none,
+                       desc_.fallback};
+                desc_.invoke(c);
+                if (c.fail != Failure::none) report(status, c, nullptr);
+                return;
+            }
             FbBlobHost blobs(context);
             Call c{layout_, static_cast<const unsigned char*>(in), static_cast<unsigned char*>(out), blobs,
                    desc_.fallback};
             desc_.invoke(c);
             blobs.close_all();
             if (c.fail == Failure::none && blobs.failed()) c.fail = Failure::blob;
-            if (c.fail != Failure::none) report(status, c, blobs);
+            if (c.fail != Failure::none) report(status, c, &blobs);
         } catch (...) {
             fail_with(status, {}, "brindle_udr: an unexpected failure");
         }
     }
 
 private:
-    void report(Status* status, const Call& c, const FbBlobHost& blobs) noexcept {
+    // A host for the functions without blobs: any blob operation fails.
+    class NoBlobs final : public BlobHost {
+    public:
+        frame::BlobIn* open(const BlobId&) noexcept override { return nullptr; }
+        frame::BlobOut* create() noexcept override { return nullptr; }
+        bool finish_out(bool, BlobId&) noexcept override { return false; }
+        bool failed() const noexcept override { return false; }
+    };
+
+    static bool uses_blobs(const Descriptor& d) noexcept {
+        if (d.result == Kind::blob || d.result == Kind::blob_n) return true;
+        for (unsigned i = 0; i < d.arg_count; ++i)
+            if (d.args[i] == Kind::blob || d.args[i] == Kind::blob_n) return true;
+        return false;
+    }
+
+    void report(Status* status, const Call& c, const FbBlobHost* blobs) noexcept {
         static thread_local char text[256];
         switch (c.fail) {
             case Failure::truncation:
@@ -99,7 +125,7 @@ private:
             case Failure::blob:
             case Failure::none: break;
         }
-        if (const intptr_t* e = blobs.errors()) {
+        if (const intptr_t* e = blobs != nullptr ? blobs->errors() : nullptr) {
             status->setErrors(e);
             return;
         }
@@ -109,6 +135,7 @@ private:
 
     const Descriptor& desc_;
     Layout layout_;
+    bool blobs_ = true;
     bool refused_ = false;
     char name_[96];
     char why_[448] = "";
