@@ -21,7 +21,7 @@ int32_t saturate(int64_t v) noexcept {
     return static_cast<int32_t>(v);
 }
 
-// Part 2.1's substring rule, in 64 bits so that no sum of two 32-bit arguments wraps: count < 0
+// The blob substring rule, in 64 bits so that no sum of two 32-bit arguments wraps: count < 0
 // becomes 0, start < 0 becomes 0, start > a becomes a, start + count > a gives count = a - start;
 // a is the reported total length.
 bool piece(TextOut& out, BlobIn& b, int64_t start, int64_t count) noexcept {

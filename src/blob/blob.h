@@ -1,16 +1,16 @@
-// The blob functions of Part 2.1 as routines over plain values.
+// The blob functions as routines over plain values.
 //
 // Blobs arrive as frame::BlobIn (a NULL blob is one whose is_null() is true) and output blobs as
 // frame::BlobOut; a routine returning bool answers SQL NULL with false, decided before it writes
 // anything into a result block. Routines never see the server's records or its allocator.
 //
-// Behaviour where Part 2.1 leaves the choice open:
+// Behaviour chosen where a caller could expect otherwise:
 //
 // - Lying records: every function answers for the text read so far (blob/reader.h): the
 //   content read stops at the reported total length, at the end of what the segments deliver,
 //   or after a bounded number of empty reads.
 // - blobaspchar, blobmid, r_blobmid, blobleft, blobright: positions and counts refer to the whole
-//   blob and clamp against the reported total length (not the trimmed text), as Part 2.1's rule
+//   blob and clamp against the reported total length (not the trimmed text), as the reading rule
 //   says, so a piece beyond the trimmed end reaches the trailing white space kept behind the
 //   reader's NUL. A piece longer than the writer's capacity (32767 bytes in a result block) is
 //   cut at the capacity: its first bytes are returned.

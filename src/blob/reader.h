@@ -1,9 +1,9 @@
-// The blob text reader and writer (Part 2.1), over the frame's segment interface.
+// The blob text reader and writer, over the frame's segment interface.
 //
 // A blob record's counts are what the server reported; the reader trusts only what the
 // segments deliver, and never sizes memory from the reported total length alone:
 //
-// - The content read is at most the reported total length (the rule of Part 2.1: reading stops
+// - The content read is at most the reported total length (the reading rule: reading stops
 //   when the total length is reached), at most kMaxBlobBytes, and ends early when the blob
 //   ends (read() returns false) or after kMaxEmptyReads empty reads, so a record that delivers
 //   0 bytes forever cannot hold the loop. A negative total length reads nothing.
@@ -16,10 +16,10 @@
 // more bytes than it delivers gives what was delivered, one that reports fewer gives the
 // reported number of bytes.
 //
-// "The text read" (Part 2.1, steps 3-5 of read_blob_text): the content up to its first NUL
-// byte when it holds one, else the content without its trailing white space. (The reader of
-// Part 2.1 trims the raw content from its end and then ends the text at the first NUL, so white
-// space just before an inner NUL stays: 'ab  ' NUL 'cd' reads as 'ab  '.)
+// "The text read": the content up to its first NUL byte when it holds one, else the content
+// without its trailing white space. (The content is trimmed from its end first and then ended
+// at the first NUL, so white space just before an inner NUL stays: 'ab  ' NUL 'cd' reads as
+// 'ab  '.)
 #pragma once
 
 #include <cstddef>
@@ -87,7 +87,7 @@ private:
     std::size_t len_ = 0;
 };
 
-// Writes the piece of the blob that Part 2.1's cutting functions return: the count bytes at
+// Writes the piece of the blob that the cutting functions return: the count bytes at
 // start (both already clamped against length_limit(b) by the caller), as they stand in the
 // reader's buffer, that is, ended by the first NUL byte of the piece, by the NUL the reader
 // writes at the end of the trimmed content, and by the end of what was delivered. Bytes of

@@ -1,5 +1,5 @@
-// The blob functions of Part 2.1 over fake blobs: the Part's rules and edge cases, NULL, the
-// choices Part 2.1 leaves open, and the published forms of the registry rows.
+// The blob functions over fake blobs: their rules and edge cases, NULL, the
+// library's own choices, and the published forms of the registry rows.
 #include <cstdint>
 #include <random>
 #include <string>
@@ -137,7 +137,7 @@ TEST(Blob, NullBlobsAndArguments) {
 
 // The registry rows: which arguments reach the routine when NULL. Reading functions take BLOB
 // (a NULL blob gives NULL before the routine runs); the writers take BLOB_N and TEXT_N where
-// Part 2.1 gives NULL a meaning, and blobreplacestring takes all of its arguments so: a function
+// NULL has a meaning here, and blobreplacestring takes all of its arguments so: a function
 // that returns its output blob cannot answer SQL NULL (blob/blob.h).
 TEST(Blob, RegistryRows) {
     using frame::BlobIn;
@@ -163,7 +163,7 @@ TEST(Blob, RegistryRows) {
 
 TEST(Blob, ZeroAndOneByteBlobs) {
     for (const std::string& s : {std::string(""), std::string("x"), std::string(" "), std::string("\n"), std::string(1, '\0')}) {
-        const std::string t = spec_text(s, static_cast<int64_t>(s.size()));
+        const std::string t = literal_text(s, static_cast<int64_t>(s.size()));
         FakeBlobIn a(s), c(s), d(s), e(s), f(s), g(s), h(s);
         EXPECT_EQ(run(b::blobaspchar, a), t);
         EXPECT_EQ(b::blobsize(c), static_cast<int32_t>(s.size()));
@@ -368,7 +368,7 @@ TEST(Blob, CutAtTheWritersCapacity) {
     EXPECT_EQ(q->back(), '"');
 }
 
-// Every cutting function agrees with Part 2.1's reader written out literally, for random
+// Every cutting function agrees with the reading rule written out literally, for random
 // contents with white space, NULs and line ends, random segments (empty ones too), reported
 // total lengths that are right, too small, too large or negative, and random positions.
 TEST(Blob, AgreesWithThePartsReader) {
@@ -404,13 +404,13 @@ TEST(Blob, AgreesWithThePartsReader) {
             EXPECT_EQ(got, cut(whole)) << fn << " " << what;
             EXPECT_EQ(last_cut, whole.size() > cap) << fn << " " << what;
         };
-        check(run_cap(cap, b::blobmid, x1, start, count), spec_mid(content, total, start, count), "blobmid");
+        check(run_cap(cap, b::blobmid, x1, start, count), literal_mid(content, total, start, count), "blobmid");
         check(run_cap(cap, b::r_blobmid, x2, start, count),
-              spec_mid(content, total, static_cast<int64_t>(start < 1 ? 1 : start) - 1, count), "r_blobmid");
-        check(run_cap(cap, b::blobleft, x3, count), spec_mid(content, total, 0, count), "blobleft");
-        check(run_cap(cap, b::blobright, x4, count), spec_mid(content, total, a - count, count), "blobright");
-        check(run_cap(cap, b::blobaspchar, x5), spec_text(content, total), "blobaspchar");
-        const std::string t = spec_text(content, total);
+              literal_mid(content, total, static_cast<int64_t>(start < 1 ? 1 : start) - 1, count), "r_blobmid");
+        check(run_cap(cap, b::blobleft, x3, count), literal_mid(content, total, 0, count), "blobleft");
+        check(run_cap(cap, b::blobright, x4, count), literal_mid(content, total, a - count, count), "blobright");
+        check(run_cap(cap, b::blobaspchar, x5), literal_text(content, total), "blobaspchar");
+        const std::string t = literal_text(content, total);
         EXPECT_EQ(b::blobsubstr(x6, "a"), t.find('a') == std::string::npos ? -1 : static_cast<int32_t>(t.find('a'))) << what;
         int32_t lines = 0;
         for (char ch : t) lines += ch == '\n';

@@ -1,4 +1,4 @@
-// Shared by the blob tests: running a text routine into a writer, and Part 2.1's reader written
+// Shared by the blob tests: running a text routine into a writer, and the reading rule written
 // out literally as the model the streaming routines must agree with.
 #pragma once
 #include <gtest/gtest.h>
@@ -48,9 +48,9 @@ Opt run(F f, A&&... a) {
     return run_cap(frame::kTextCapacity, f, std::forward<A>(a)...);
 }
 
-// Part 2.1's read_blob_text into a buffer of total length + 1 zero bytes, with the content the
+// The reading rule, written out literally, into a buffer of total length + 1 zero bytes, with the content the
 // segments deliver (at most the total length of it), trimmed, and a NUL at the trimmed end.
-inline std::string spec_buffer(const std::string& delivered, int64_t total) {
+inline std::string literal_buffer(const std::string& delivered, int64_t total) {
     const std::size_t a = total < 0 ? 0 : static_cast<std::size_t>(total);
     std::string buf(a + 1, '\0');
     std::size_t filled = delivered.size() < a ? delivered.size() : a;
@@ -59,12 +59,12 @@ inline std::string spec_buffer(const std::string& delivered, int64_t total) {
     buf[filled] = '\0';
     return buf;
 }
-inline std::string spec_text(const std::string& delivered, int64_t total) {
-    return std::string(spec_buffer(delivered, total).c_str());
+inline std::string literal_text(const std::string& delivered, int64_t total) {
+    return std::string(literal_buffer(delivered, total).c_str());
 }
-// blobmid over that buffer, as Part 2.1 writes it.
-inline std::string spec_mid(const std::string& delivered, int64_t total, int64_t start, int64_t count) {
-    const std::string buf = spec_buffer(delivered, total);
+// blobmid over that buffer, as the rule writes it.
+inline std::string literal_mid(const std::string& delivered, int64_t total, int64_t start, int64_t count) {
+    const std::string buf = literal_buffer(delivered, total);
     const int64_t a = total < 0 ? 0 : total;
     if (count < 0) count = 0;
     if (start < 0) start = 0;

@@ -1,4 +1,4 @@
--- Blob functions (Part 2.1) through the engine: NULL blobs, text blobs built by SQL, blobs of
+-- Blob functions through the engine: NULL blobs, text blobs built by SQL, blobs of
 -- several segments written by strblob and blobcat and read back, and blobs of 100 KB and 1 MB.
 
 -- NULL blobs: every reading function answers NULL; the writers skip them.
