@@ -283,6 +283,9 @@ TEST(UdrBlob, ServerBlobsThroughTheSegmentInterface) {
     EXPECT_EQ(n, 0u);
     EXPECT_TRUE(bs.failed);
     EXPECT_FALSE(in.close());  // after a failure the blob is released, not closed
+    EXPECT_FALSE(failing->closed());
+    EXPECT_EQ(failing->refs(), 0);
+    delete failing;
 }
 
 }  // namespace
