@@ -144,13 +144,7 @@ void write_seeds(const char* dir) {
             in += static_cast<char>(k == 0 ? 0 : 1 << k);
             in += std::string(12, static_cast<char>(k * 3));
             const std::string path = std::string(dir) + "/" + kOps[op] + "_" + std::to_string(k);
-            FILE* f = std::fopen(path.c_str(), "wb");
-            if (f == nullptr) {
-                std::perror(path.c_str());
-                std::exit(1);
-            }
-            std::fwrite(in.data(), 1, in.size(), f);
-            std::fclose(f);
+            brindle::fuzz::write_seed(path, in);
         }
     }
 }

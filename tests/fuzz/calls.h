@@ -17,6 +17,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
@@ -28,6 +29,17 @@
 #include "legacy/prototypes.h"
 
 namespace brindle::fuzz {
+
+// Writes one seed input of a corpus; a seed that cannot be written ends the run.
+inline void write_seed(const std::string& path, const std::string& bytes) {
+    FILE* f = std::fopen(path.c_str(), "wb");
+    if (f == nullptr) {
+        std::perror(path.c_str());
+        std::exit(1);
+    }
+    std::fwrite(bytes.data(), 1, bytes.size(), f);
+    std::fclose(f);
+}
 
 using frame::Kind;
 using frame::Traits;

@@ -90,13 +90,7 @@ private:
                 // Named by row number first, so that a run of one row can start from its own.
                 const std::string path =
                     std::string(dir) + "/" + std::to_string(r) + "_" + names_(r) + "_" + std::to_string(k);
-                FILE* f = std::fopen(path.c_str(), "wb");
-                if (f == nullptr) {
-                    std::perror(path.c_str());
-                    std::exit(1);
-                }
-                std::fwrite(in.data(), 1, in.size(), f);
-                std::fclose(f);
+                write_seed(path, in);
             }
         }
     }

@@ -83,7 +83,7 @@ struct Probe {
 };
 
 // The conversions floattostr and inttostr accept, shortest spelling of each size of field.
-std::vector<std::string> specs(const char* letters) {
+std::vector<std::string> conversions(const char* letters) {
     std::vector<std::string> all;
     for (const char* flags : {"", "#"})
         for (const char* width : {"", "9", "999", "1000"})
@@ -91,13 +91,13 @@ std::vector<std::string> specs(const char* letters) {
                 for (const char* l = letters; *l; ++l) all.push_back(std::string("%") + flags + width + precision + *l);
     return all;
 }
-const std::vector<std::string> kDoubleSpecs = specs("diouxXfFeEgGaA"), kIntSpecs = specs("diouxXc");
-// Formats of w bytes: literal text alone, and each spec that fits, filled up with literal text.
+const std::vector<std::string> kDoubleConversions = conversions("diouxXfFeEgGaA"), kIntConversions = conversions("diouxXc");
+// Formats of w bytes: literal text alone, and each conversion that fits, filled up with literal text.
 // Literal text adds byte for byte, so wide formats need only the value with the longest text.
 template <typename F> void formats(Probe& p, std::size_t w, const std::vector<std::string>& all, F call) {
     p([&](TextOut& o) { return call(o, fill(w, "x")); });
-    for (const std::string& spec : all)
-        if (spec.size() <= w) p([&](TextOut& o) { return call(o, spec + fill(w - spec.size(), "x")); });
+    for (const std::string& conv : all)
+        if (conv.size() <= w) p([&](TextOut& o) { return call(o, conv + fill(w - conv.size(), "x")); });
 }
 constexpr double kDoubles[] = {-DBL_MAX, -1e-300, -5e-324, -INFINITY, NAN, -1.0};
 
@@ -182,12 +182,12 @@ const Case kCases[] = {
     {"floattostr", [](Probe& p, std::size_t w) {
          for (double x : kDoubles)
              if (w <= 255 || x == -DBL_MAX)
-                 formats(p, w, kDoubleSpecs, [x](TextOut& o, const std::string& f) { return r::floattostr(o, x, f); });
+                 formats(p, w, kDoubleConversions, [x](TextOut& o, const std::string& f) { return r::floattostr(o, x, f); });
      }},
     {"inttostr", [](Probe& p, std::size_t w) {
          for (int32_t n : {kMin, -1, kMax})
              if (w <= 255 || n == kMin)
-                 formats(p, w, kIntSpecs, [n](TextOut& o, const std::string& f) { return r::inttostr(o, n, f); });
+                 formats(p, w, kIntConversions, [n](TextOut& o, const std::string& f) { return r::inttostr(o, n, f); });
      }},
     {"dollarval", [](Probe& p, std::size_t) {
          for (double x : kDoubles) p([x](TextOut& o) { return r::dollarval(o, x); });
