@@ -66,7 +66,7 @@ run() {
   shift 4
   mkdir -p "$dir"
   set +e
-  (FIREBIRD=$engine_root FIREBIRD_LOCK=$dir/lock FB_CLIENT=$client FB_ENGINE=$version \
+  (PYTHONDONTWRITEBYTECODE=1 FIREBIRD=$engine_root FIREBIRD_LOCK=$dir/lock FB_CLIENT=$client FB_ENGINE=$version \
     "$py" "$repo/tests/python/$1" "$build" "${@:2}" "$dir") > "$dir/out" 2>&1
   local rc=$?
   set -e
