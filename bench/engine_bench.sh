@@ -39,8 +39,8 @@ use_cg=0
 
 # label | probe expression | SQL name of the probe | built-in expression
 probes=(
-  "ltrim|ltrim(a.s)|ltrim|trim(leading from a.s)"
-  "rtrim|rtrim(a.s)|rtrim|trim(trailing from a.s)"
+  "ltrim|br_ltrim(a.s)|br_ltrim|trim(leading from a.s)"
+  "rtrim|br_rtrim(a.s)|br_rtrim|trim(trailing from a.s)"
   "left|br_left(a.s, 5)|br_left|left(a.s, 5)"
   "upper|br_upper(a.s)|br_upper|upper(a.s)"
   "replace|br_replace(a.s, 'o', '0')|br_replace|replace(a.s, 'o', '0')"

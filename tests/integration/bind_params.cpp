@@ -168,8 +168,8 @@ int main(int argc, char** argv) {
 
     // SQL NULL sent with the null flag set reaches the function as NULL, whatever the
     // parameter's description says about nullability.
-    const Outcome null_bare = run("select ltrim(?) from rdb$database", "", Bind::null);
-    const Outcome null_cast = run("select ltrim(cast(? as varchar(10))) from rdb$database", "", Bind::null);
+    const Outcome null_bare = run("select br_ltrim(?) from rdb$database", "", Bind::null);
+    const Outcome null_cast = run("select br_ltrim(cast(? as varchar(10))) from rdb$database", "", Bind::null);
     check("NULL bound with the null flag gives NULL", !null_bare.error && null_bare.null_result, null_bare.error_text);
     check("NULL bound through a cast gives NULL", !null_cast.error && null_cast.null_result, null_cast.error_text);
 

@@ -1,6 +1,6 @@
 select iif(br_year(timestamp '2008-03-16 13:45:10.5000') = 2008 and br_month(timestamp '2008-03-16 13:45:10') = 3
            and br_year(date '1899-12-31') = 1899, 'ok', 'FAIL') as year_month,
-       iif(quarter(timestamp '2008-03-31 23:59:59') = 1 and quarter(timestamp '2008-04-01') = 2, 'ok', 'FAIL') as quarter_part,
+       iif(br_quarter(timestamp '2008-03-31 23:59:59') = 1 and br_quarter(timestamp '2008-04-01') = 2, 'ok', 'FAIL') as quarter_part,
        iif(dayofmonth(timestamp '2008-03-16 13:45:10') = 16 and dayofyear(timestamp '2008-12-31 00:00:00') = 366
            and r_yearday(timestamp '2008-01-01 00:00:00') = 0, 'ok', 'FAIL') as day_parts,
        iif(dayofweek(timestamp '2008-03-16') = 1 and dayofweek(timestamp '2008-03-17') = 2 and r_weekday(timestamp '2008-03-16') = 0

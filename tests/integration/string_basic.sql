@@ -14,8 +14,8 @@ select iif(strstuff('abcdef', 2, 3, 'XY') = 'aXYef' and strstuff('abc', 9, 0, 'X
            and strstuff('abc', 0, 1, 'X') = 'Xbc' and strstuff('abc', 1, 1, null) is null, 'ok', 'FAIL') as strstuff_rules,
        iif(linewrap('the quick brown fox', 0, 10) = 'the quick ' and linewrap('abcdefghijkl', 0, 5) = 'abcde'
            and linewrap('abc', 0, 10) = 'abc', 'ok', 'FAIL') as linewrap_rules,
-       iif(ltrim(x'A061') = x'A061' and ltrim('  a ') = 'a ' and rtrim('a ' || x'090D0A') = 'a'
-           and lrtrim('  a b  ') = 'a b' and lrtrim('   ') = '' and rtrim(null) is null, 'ok', 'FAIL') as trims
+       iif(br_ltrim(x'A061') = x'A061' and br_ltrim('  a ') = 'a ' and br_rtrim('a ' || x'090D0A') = 'a'
+           and lrtrim('  a b  ') = 'a b' and lrtrim('   ') = '' and br_rtrim(null) is null, 'ok', 'FAIL') as trims
 from rdb$database;
 
 select iif(padleft('ab', 'xyz', 7) = 'yzxyzab' and r_padleft('ab', 7, 'xyz') = 'yzxyzab' and padleft('abc', '*', 2) = 'abc'

@@ -55,16 +55,16 @@ conflict)
   # another entry point. Neither is replaced, both are named, nothing is declared.
   db=$work/conflict.fdb
   newdb "$db"
-  sql "$db" "declare external function ltrim cstring(255) returns cstring(255) free_it
-               entry_point 'IB_UDF_ltrim' module_name 'ib_udf';
+  sql "$db" "declare external function stringlength cstring(255) returns integer by value
+               entry_point 'IB_UDF_strlen' module_name 'ib_udf';
              declare external function mid cstring(255) returns cstring(255) free_it
                entry_point 'strrm' module_name 'Brindle_FB'; commit;" > /dev/null
   reg "$db"
   check "refused" test "$rc" -ne 0
-  check "names the user's function of another module" says "LTRIM (module 'ib_udf', entry point 'IB_UDF_ltrim')"
+  check "names the user's function of another module" says "STRINGLENGTH (module 'ib_udf', entry point 'IB_UDF_strlen')"
   check "names our module's function under another entry's name" says "MID (module 'Brindle_FB', entry point 'strrm')"
   check "nothing declared" test "$(count "$db" "$ours")" -eq 0
-  check "the user's functions kept" test "$(count "$db" "rdb\$function_name in ('LTRIM', 'MID')")" -eq 2
+  check "the user's functions kept" test "$(count "$db" "rdb\$function_name in ('STRINGLENGTH', 'MID')")" -eq 2
   ;;
 declare_drop)
   db=$work/plain.fdb
@@ -103,7 +103,7 @@ declare_drop)
   check "declared for a role" test "$rc" -eq 0
   check "EXECUTE granted to the role" test "$(sql "$db" "select count(*) as n from rdb\$user_privileges
     where rdb\$user = 'BRINDLE_USERS' and rdb\$privilege = 'X' and rdb\$object_type = 15;" | awk '$1 == "N" { print $2 }')" -eq "$total"
-  check "the given text width" test "$(width_of "$db" LTRIM 1)" -eq 300
+  check "the given text width" test "$(width_of "$db" BR_LTRIM 1)" -eq 300
   ;;
 switch)
   # Legacy declarations (the generated script) and a view, a selectable procedure and a trigger
@@ -111,7 +111,7 @@ switch)
   db=$work/switch.fdb
   newdb "$db"
   # A view's row must stay under 64 kB: its text columns are cast, as a user would.
-  exprs="cast(ltrim('  ab') || '|' as varchar(20)) as t1, cast(mid('abcdef', 1, 3) as varchar(20)) as t2,
+  exprs="cast(br_ltrim('  ab') || '|' as varchar(20)) as t1, cast(mid('abcdef', 1, 3) as varchar(20)) as t2,
     cast(br_upper('abc') as varchar(20)) as t3, cast(blobaspchar(strblob('xy  ')) as varchar(20)) as t4, stringlength('abcd') as i1, blobsize(strblob('abc')) as i2,
     ord('A') as s1, g() as d1, addmonth(timestamp '2008-01-31 10:00:00', 1) as ts1,
     encodedate(2008, 3, 14) as dt1, strtotime('11:30:15 PM') as tm1,
@@ -132,7 +132,7 @@ begin
 end^
 create trigger t_log_bi for t_log before insert as
 begin
-  new.u = rtrim(br_lower(new.s)) || '!';
+  new.u = br_rtrim(br_lower(new.s)) || '!';
   new.n = wordcount(new.s);
   new.d = encodedate(2020, 2, 29);
 end^
