@@ -280,38 +280,8 @@ void classify(Existing& e, const std::set<std::string>& entries) {
     }
 }
 
-std::string type_name(int type, int length) {
-    switch (type) {
-        case 7: return "SMALLINT";
-        case 8: return "INTEGER";
-        case 12: return "DATE";
-        case 13: return "TIME";
-        case 14: return "CHAR(" + std::to_string(length) + ")";
-        case 27: return "DOUBLE PRECISION";
-        case 35: return "TIMESTAMP";
-        case 37: return "VARCHAR(" + std::to_string(length) + ")";
-        case 40: return "CSTRING(" + std::to_string(length) + ")";
-        case 261: return "BLOB";
-        default: return "type " + std::to_string(type);
-    }
-}
-
-int engine_type(Kind k, bool udr) {
-    switch (k) {
-        case Kind::text:
-        case Kind::text_n: return udr ? 37 : 40;
-        case Kind::int_:
-        case Kind::int_n: return 8;
-        case Kind::smallint: return 7;
-        case Kind::double_: return 27;
-        case Kind::timestamp: return 35;
-        case Kind::date: return 12;
-        case Kind::time: return 13;
-        case Kind::blob:
-        case Kind::blob_n: return 261;
-    }
-    return 0;
-}
+// A type as the engine records it, named as a declaration names it.
+std::string type_name(const cat::Recorded& t) { return cat::recorded_name(t.field_type, t.length, t.sub_type); }
 
 // A declaration as the engine records it, argument by argument in position order (the result
 // first, or as the last argument for a legacy output blob): "(A, B) -> R".
@@ -320,18 +290,12 @@ std::string signature(const std::vector<std::string>& args, const std::string& r
 }
 
 std::string expected_signature(const Row& r, bool udr, int width) {
+    const cat::Front f = udr ? cat::Front::udr : cat::Front::legacy;
     const int text = udr ? width : cat::kLegacyText;
     std::vector<std::string> args;
-    for (Kind k : r.args) args.push_back(type_name(engine_type(k, udr), text));
-    std::string result;
-    if (!udr && r.travel == Travel::param) {
-        args.push_back("BLOB");
-        result = "BLOB";
-    } else if (cat::is_text(r.result)) {
-        result = type_name(engine_type(r.result, udr), cat::result_width(r, text, udr ? cat::kUdrMaxText : text));
-    } else {
-        result = type_name(engine_type(r.result, udr), 0);
-    }
+    for (Kind k : r.args) args.push_back(type_name(cat::recorded(k, f, text)));
+    std::string result = type_name(cat::recorded(r.result, f, cat::result_width(r, f, text)));
+    if (!udr && r.travel == Travel::param) args.push_back(result);
     return signature(args, result);
 }
 
@@ -341,13 +305,15 @@ std::map<std::string, std::string> declared_signatures(Db& db) {
          db.query("select cast(a.rdb$function_name as varchar(63)), cast(a.rdb$argument_position as varchar(6)),"
                   " cast(coalesce(a.rdb$field_type, f.rdb$field_type, 0) as varchar(6)),"
                   " cast(coalesce(a.rdb$field_length, f.rdb$field_length, 0) as varchar(11)),"
-                  " cast(fn.rdb$return_argument as varchar(6))"
+                  " cast(fn.rdb$return_argument as varchar(6)),"
+                  " cast(coalesce(a.rdb$field_sub_type, f.rdb$field_sub_type, 0) as varchar(6))"
                   " from rdb$function_arguments a"
                   " join rdb$functions fn on fn.rdb$function_name = a.rdb$function_name and fn.rdb$package_name is null"
                   " left join rdb$fields f on f.rdb$field_name = a.rdb$field_source"
                   " where a.rdb$package_name is null order by 1, 2")) {
         auto& p = parts[trim(r[0])];
-        const std::string t = type_name(std::atoi(r[2].c_str()), std::atoi(r[3].c_str()));
+        const std::string t =
+            cat::recorded_name(std::atoi(r[2].c_str()), std::atoi(r[3].c_str()), std::atoi(r[5].c_str()));
         const int pos = std::atoi(r[1].c_str()), ret = std::atoi(r[4].c_str());
         if (pos == ret) p.second = t;
         if (pos != 0) p.first.push_back(t);
