@@ -76,8 +76,8 @@ constexpr KindSql kKinds[] = {
     /* timestamp */ {"timestamp", false, 8, kTimestamp, kTimestamp},
     /* date      */ {"date", false, 4, kDate, kDate},
     /* time      */ {"time", false, 4, kTime, kTime},
-    /* blob      */ {"blob", false, 8, kLegacyBlob, kLegacyBlob},
-    /* blob_n    */ {"blob", true, 8, kLegacyBlob, kLegacyBlob},
+    /* blob      */ {"blob", false, 8, kLegacyBlob, kTextBlob},
+    /* blob_n    */ {"blob", true, 8, kLegacyBlob, kTextBlob},
 };
 static_assert(sizeof kKinds / sizeof kKinds[0] == static_cast<std::size_t>(Kind::blob_n) + 1,
               "every kind has its row in kKinds");
@@ -133,7 +133,7 @@ int result_width(const Row& r, Front f, int width) {
     return f == Front::udr ? result_width(r, width, kUdrMaxText) : result_width(r, kLegacyText, kLegacyText);
 }
 
-bool deterministic(const Row& r) { return r.traits != Traits::volatile_; }
+bool deterministic(const Row& r) { return r.traits != Traits::volatile_ && !is_blob(r.result); }
 
 // ---- the statements ------------------------------------------------------------------------
 

@@ -56,14 +56,14 @@ void drop(std::ostream& o, int) { drops(o, "brindle_declare.sql", legacy_drop); 
 void udr_drop_script(std::ostream& o, int) { drops(o, "brindle_udr_declare.sql", udr_drop); }
 
 // One line per argument as RDB$FUNCTION_ARGUMENTS records it: function, position, mechanism,
-// field type, length, character set (or -). The result is position 0, or the output blob's
+// field type, length, character set (or -), a blob's sub-type (or -). The result is position 0, or the output blob's
 // position for a legacy RETURNS PARAMETER. A UDR argument has no mechanism (-) and its type
 // lies in the domain RDB$FIELD_SOURCE names.
 void kind_line(std::ostream& o, const std::string& name, int pos, const std::string& mech, Kind k, Front f,
                int width) {
     const Recorded t = recorded(k, f, width);
     o << name << " " << pos << " " << mech << " " << t.field_type << " " << t.length << " "
-      << (t.charset_none ? "0" : "-") << "\n";
+      << (t.charset_none ? "0" : "-") << " " << (t.sub_type < 0 ? "-" : std::to_string(t.sub_type)) << "\n";
 }
 
 void kinds(std::ostream& o, int) {
