@@ -1,6 +1,8 @@
-# The tools built from the registry beside the modules: the registration command and the
-# writer of the function reference.
-add_library(brindle_catalog STATIC ${CMAKE_SOURCE_DIR}/tools/catalog.cpp ${CMAKE_SOURCE_DIR}/tools/reference.cpp)
+# The tools built from the registry beside the modules: the catalog every tool takes its
+# declarations from (the script generator registry_gen links it too), the registration command
+# and the writer of the function reference.
+add_library(brindle_catalog STATIC ${CMAKE_SOURCE_DIR}/tools/catalog.cpp ${CMAKE_SOURCE_DIR}/tools/scripts.cpp
+  ${CMAKE_SOURCE_DIR}/tools/reference.cpp)
 target_include_directories(brindle_catalog PUBLIC ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/tools ${BRINDLE_GENERATED})
 set_source_files_properties(${CMAKE_SOURCE_DIR}/tools/catalog.cpp PROPERTIES OBJECT_DEPENDS "${BRINDLE_DEF_FILES}")
 

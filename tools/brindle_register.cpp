@@ -8,9 +8,12 @@
 // Everything happens in one transaction: either every function is declared (or switched, or
 // dropped) or nothing changes. Existing declarations of these functions are found by module and
 // entry point and keep their SQL names; a function of the same name that is not ours is never
-// replaced. A database that has legacy declarations is switched to UDR in place (ALTER
-// FUNCTION), so views, procedures and triggers that call them keep working; Firebird 3 has no
-// way back in place, so --legacy switches back only the functions nothing uses.
+// replaced; a kept name that differs from the registry's current one is named beside it. A
+// database that has legacy declarations is switched to UDR in place (ALTER FUNCTION), so views,
+// procedures and triggers that call them keep working; Firebird 3 has no way back in place, so
+// --legacy switches back only the functions nothing uses. UDR declarations of an earlier
+// version whose blobs are binary are altered in place to text blobs; legacy ones cannot be
+// (the legacy syntax has no text blob), and the command lists them.
 #include <ibase.h>
 
 #include <cctype>
@@ -251,6 +254,7 @@ struct Existing {
     std::string module, entry, engine;
     bool ours = false;
     bool udr = false;
+    bool deterministic = false;
     std::string our_entry;  // the registry entry point, when ours
 };
 
@@ -280,38 +284,8 @@ void classify(Existing& e, const std::set<std::string>& entries) {
     }
 }
 
-std::string type_name(int type, int length) {
-    switch (type) {
-        case 7: return "SMALLINT";
-        case 8: return "INTEGER";
-        case 12: return "DATE";
-        case 13: return "TIME";
-        case 14: return "CHAR(" + std::to_string(length) + ")";
-        case 27: return "DOUBLE PRECISION";
-        case 35: return "TIMESTAMP";
-        case 37: return "VARCHAR(" + std::to_string(length) + ")";
-        case 40: return "CSTRING(" + std::to_string(length) + ")";
-        case 261: return "BLOB";
-        default: return "type " + std::to_string(type);
-    }
-}
-
-int engine_type(Kind k, bool udr) {
-    switch (k) {
-        case Kind::text:
-        case Kind::text_n: return udr ? 37 : 40;
-        case Kind::int_:
-        case Kind::int_n: return 8;
-        case Kind::smallint: return 7;
-        case Kind::double_: return 27;
-        case Kind::timestamp: return 35;
-        case Kind::date: return 12;
-        case Kind::time: return 13;
-        case Kind::blob:
-        case Kind::blob_n: return 261;
-    }
-    return 0;
-}
+// A type as the engine records it, named as a declaration names it.
+std::string type_name(const cat::Recorded& t) { return cat::recorded_name(t.field_type, t.length, t.sub_type); }
 
 // A declaration as the engine records it, argument by argument in position order (the result
 // first, or as the last argument for a legacy output blob): "(A, B) -> R".
@@ -320,41 +294,55 @@ std::string signature(const std::vector<std::string>& args, const std::string& r
 }
 
 std::string expected_signature(const Row& r, bool udr, int width) {
+    const cat::Front f = udr ? cat::Front::udr : cat::Front::legacy;
     const int text = udr ? width : cat::kLegacyText;
     std::vector<std::string> args;
-    for (Kind k : r.args) args.push_back(type_name(engine_type(k, udr), text));
-    std::string result;
-    if (!udr && r.travel == Travel::param) {
-        args.push_back("BLOB");
-        result = "BLOB";
-    } else if (cat::is_text(r.result)) {
-        result = type_name(engine_type(r.result, udr), cat::result_width(r, text, udr ? cat::kUdrMaxText : text));
-    } else {
-        result = type_name(engine_type(r.result, udr), 0);
-    }
+    for (Kind k : r.args) args.push_back(type_name(cat::recorded(k, f, text)));
+    std::string result = type_name(cat::recorded(r.result, f, cat::result_width(r, f, text)));
+    if (!udr && r.travel == Travel::param) args.push_back(result);
     return signature(args, result);
 }
 
-std::map<std::string, std::string> declared_signatures(Db& db) {
+// A declaration as the engine records it.
+struct Declared {
+    std::string signature;  // "(A, B) -> R", see signature()
+    int text_width = 0;     // the length of its first text argument; 0 without one
+    bool binary_blob = false;  // a blob argument or result of sub-type 0 (binary)
+};
+
+std::map<std::string, Declared> declared(Db& db) {
     std::map<std::string, std::pair<std::vector<std::string>, std::string>> parts;
+    std::map<std::string, Declared> out;
     for (const auto& r :
          db.query("select cast(a.rdb$function_name as varchar(63)), cast(a.rdb$argument_position as varchar(6)),"
                   " cast(coalesce(a.rdb$field_type, f.rdb$field_type, 0) as varchar(6)),"
                   " cast(coalesce(a.rdb$field_length, f.rdb$field_length, 0) as varchar(11)),"
-                  " cast(fn.rdb$return_argument as varchar(6))"
+                  " cast(fn.rdb$return_argument as varchar(6)),"
+                  " cast(coalesce(a.rdb$field_sub_type, f.rdb$field_sub_type, 0) as varchar(6))"
                   " from rdb$function_arguments a"
                   " join rdb$functions fn on fn.rdb$function_name = a.rdb$function_name and fn.rdb$package_name is null"
                   " left join rdb$fields f on f.rdb$field_name = a.rdb$field_source"
                   " where a.rdb$package_name is null order by 1, 2")) {
-        auto& p = parts[trim(r[0])];
-        const std::string t = type_name(std::atoi(r[2].c_str()), std::atoi(r[3].c_str()));
+        const std::string name = trim(r[0]);
+        auto& p = parts[name];
+        Declared& d = out[name];
+        const int type = std::atoi(r[2].c_str()), length = std::atoi(r[3].c_str()), sub = std::atoi(r[5].c_str());
+        const std::string t = cat::recorded_name(type, length, sub);
         const int pos = std::atoi(r[1].c_str()), ret = std::atoi(r[4].c_str());
         if (pos == ret) p.second = t;
         if (pos != 0) p.first.push_back(t);
+        if (pos != ret && d.text_width == 0 && (type == 37 || type == 40)) d.text_width = length;
+        if (type == 261 && sub == 0) d.binary_blob = true;
     }
-    std::map<std::string, std::string> out;
-    for (const auto& [name, p] : parts) out[name] = signature(p.first, p.second);
+    for (const auto& [name, p] : parts) out[name].signature = signature(p.first, p.second);
     return out;
+}
+
+bool has_blob(const Row& r) {
+    if (cat::is_blob(r.result)) return true;
+    for (Kind k : r.args)
+        if (cat::is_blob(k)) return true;
+    return false;
 }
 
 const char* object_kind(int type) {
@@ -414,13 +402,15 @@ int main(int argc, char** argv) {
     for (const auto& r : db.query("select cast(rdb$function_name as varchar(63)),"
                                   " cast(coalesce(rdb$module_name, '') as varchar(255)),"
                                   " cast(coalesce(rdb$entrypoint, '') as varchar(255)),"
-                                  " cast(coalesce(rdb$engine_name, '') as varchar(63))"
+                                  " cast(coalesce(rdb$engine_name, '') as varchar(63)),"
+                                  " cast(coalesce(rdb$deterministic_flag, 0) as varchar(6))"
                                   " from rdb$functions where rdb$package_name is null order by 1")) {
         Existing e;
         e.name = trim(r[0]);
         e.module = trim(r[1]);
         e.entry = trim(r[2]);
         e.engine = trim(r[3]);
+        e.deterministic = std::atoi(r[4].c_str()) != 0;
         classify(e, entries);
         by_name[e.name] = e;
         if (e.ours && !ours_by_entry.count(e.our_entry)) ours_by_entry[e.our_entry] = e;
@@ -454,10 +444,10 @@ int main(int argc, char** argv) {
                                   literal(opt.grant)))
         granted.insert(trim(r[0]));
 
-    const auto signatures = declared_signatures(db);
+    const auto declarations = declared(db);
     const auto dependents = dependents_of(db);
     int declared = 0, switched = 0, dropped = 0, kept = 0, grants = 0;
-    std::vector<std::string> differing, refused;
+    std::vector<std::string> differing, refused, renamed, blobs_altered, blobs_binary;
     auto run = [&](const std::string& sql) {
         if (!db.exec(sql)) {
             const std::string why = engine_message();
@@ -494,9 +484,22 @@ int main(int argc, char** argv) {
             ++declared;
         } else if (it->second.udr == opt.udr) {
             ++kept;
-            const auto s = signatures.find(name);
+            const auto d = declarations.find(name);
+            std::string have_sig = d == declarations.end() ? std::string("?") : d->second.signature;
+            // Blobs declared binary (or a blob writer declared DETERMINISTIC) by an earlier
+            // version: altered in place to text blobs at the text width the function has, so that
+            // what calls it keeps working. The legacy syntax cannot declare a text blob.
+            const bool old_blobs = has_blob(r) && d != declarations.end() &&
+                                   (d->second.binary_blob || (cat::is_blob(r.result) && it->second.deterministic));
+            if (old_blobs && opt.udr) {
+                const int w = d->second.text_width != 0 ? d->second.text_width : width;
+                run(cat::udr_alteration(r, quoted(name), w));
+                blobs_altered.push_back(name);
+                have_sig = expected_signature(r, true, w);
+            } else if (has_blob(r) && !opt.udr) {
+                blobs_binary.push_back(name);
+            }
             const std::string want = expected_signature(r, opt.udr, width);
-            const std::string have_sig = s == signatures.end() ? std::string("?") : s->second;
             if (have_sig != want) differing.push_back(name + ": declared " + have_sig + ", this version " + want);
         } else if (opt.udr) {
             // Legacy to UDR, in place: dependents keep working.
@@ -511,6 +514,7 @@ int main(int argc, char** argv) {
             granted.erase(name);
             ++switched;
         }
+        if (have && name != upper(r.sql)) renamed.push_back(name + " keeps its name; new declarations call it " + upper(r.sql));
         grant(name);
     }
     const char* front = opt.udr ? "UDR" : "legacy";
@@ -527,6 +531,16 @@ int main(int argc, char** argv) {
     std::printf("brindle-register: %s: %d declared, %d switched to the %s front end, %d already declared, "
                 "%d granted EXECUTE to %s\n",
                 opt.database.c_str(), declared, switched, front, kept, grants, opt.grant.c_str());
+    for (const auto& n : renamed) std::printf("  %s\n", n.c_str());
+    if (!blobs_altered.empty())
+        std::printf("  blob arguments and results now BLOB SUB_TYPE TEXT CHARACTER SET NONE (altered in place, a cast "
+                    "to text keeps every byte): %s\n",
+                    join(blobs_altered, ", ").c_str());
+    if (!blobs_binary.empty())
+        std::printf("  legacy declarations keep binary blobs (the legacy syntax cannot declare a text blob, and a cast "
+                    "of a binary blob to text gives '.' for every byte above 0x7F; cast to BLOB SUB_TYPE TEXT first, "
+                    "or switch with --udr): %s\n",
+                    join(blobs_binary, ", ").c_str());
     for (const auto& d : differing)
         std::printf("  declared differently from what this run would declare (drop and declare to update): %s\n",
                     d.c_str());

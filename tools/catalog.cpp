@@ -1,4 +1,4 @@
-// The registry rows and the SQL statements for them (catalog.h).
+// The registry rows, the kinds table and the SQL statements for them (catalog.h).
 #include "catalog.h"
 
 #include <stdexcept>
@@ -46,8 +46,74 @@ const std::vector<Row>& rows() {
     return all;
 }
 
+// ---- the kinds ---------------------------------------------------------------------------
+
+namespace {
+
+// Every kind, in the order of frame::Kind. Text is CSTRING(W) (RDB$ type 40) through the
+// legacy front end and VARCHAR(W) (37) through UDR, both CHARACTER SET NONE. A blob is a text
+// blob of character set NONE through UDR, so that the engine converts it to a string byte for
+// byte; the legacy syntax takes no sub-type or character set for a blob (see the README's
+// section on blobs).
+constexpr SqlType kCstring{"CSTRING", true, true, 40, -1};
+constexpr SqlType kVarchar{"VARCHAR", true, true, 37, -1};
+constexpr SqlType kInteger{"INTEGER", false, false, 8, -1};
+constexpr SqlType kSmallint{"SMALLINT", false, false, 7, -1};
+constexpr SqlType kDouble{"DOUBLE PRECISION", false, false, 27, -1};
+constexpr SqlType kTimestamp{"TIMESTAMP", false, false, 35, -1};
+constexpr SqlType kDate{"DATE", false, false, 12, -1};
+constexpr SqlType kTime{"TIME", false, false, 13, -1};
+constexpr SqlType kLegacyBlob{"BLOB", false, false, 261, 0};
+constexpr SqlType kTextBlob{"BLOB SUB_TYPE TEXT", false, true, 261, 1};
+
+constexpr KindSql kKinds[] = {
+    /* text      */ {"text", false, 0, kCstring, kVarchar},
+    /* text_n    */ {"text", true, 0, kCstring, kVarchar},
+    /* int_      */ {"integer", false, 4, kInteger, kInteger},
+    /* int_n     */ {"integer", true, 4, kInteger, kInteger},
+    /* smallint  */ {"smallint", false, 2, kSmallint, kSmallint},
+    /* double_   */ {"double", false, 8, kDouble, kDouble},
+    /* timestamp */ {"timestamp", false, 8, kTimestamp, kTimestamp},
+    /* date      */ {"date", false, 4, kDate, kDate},
+    /* time      */ {"time", false, 4, kTime, kTime},
+    /* blob      */ {"blob", false, 8, kLegacyBlob, kTextBlob},
+    /* blob_n    */ {"blob", true, 8, kLegacyBlob, kTextBlob},
+};
+static_assert(sizeof kKinds / sizeof kKinds[0] == static_cast<std::size_t>(Kind::blob_n) + 1,
+              "every kind has its row in kKinds");
+
+}  // namespace
+
+const KindSql& kind_sql(Kind k) { return kKinds[static_cast<std::size_t>(k)]; }
+
+const SqlType& sql_type(Kind k, Front f) { return f == Front::udr ? kind_sql(k).udr : kind_sql(k).legacy; }
+
 bool is_text(Kind k) { return k == Kind::text || k == Kind::text_n; }
 bool is_blob(Kind k) { return k == Kind::blob || k == Kind::blob_n; }
+
+std::string declared_type(Kind k, Front f, int width, bool with_charset) {
+    const SqlType& t = sql_type(k, f);
+    std::string s = t.name;
+    if (t.sized) s += "(" + std::to_string(width) + ")";
+    if (with_charset && t.charset_none) s += " CHARACTER SET NONE";
+    return s;
+}
+
+Recorded recorded(Kind k, Front f, int width) {
+    const SqlType& t = sql_type(k, f);
+    return {t.field_type, t.sized ? width : kind_sql(k).length, t.charset_none, t.sub_type};
+}
+
+std::string recorded_name(int field_type, int length, int sub_type) {
+    if (field_type == 14) return "CHAR(" + std::to_string(length) + ")";
+    for (const SqlType* t : {&kCstring, &kVarchar, &kInteger, &kSmallint, &kDouble, &kTimestamp, &kDate, &kTime,
+                             &kLegacyBlob, &kTextBlob}) {
+        if (t->field_type != field_type || (field_type == 261 && t->sub_type != sub_type)) continue;
+        return t->sized ? std::string(t->name) + "(" + std::to_string(length) + ")" : std::string(t->name);
+    }
+    if (field_type == 261) return "BLOB SUB_TYPE " + std::to_string(sub_type);
+    return "type " + std::to_string(field_type);
+}
 
 int result_width(const Row& r, int arg_width, int limit) {
     long w = limit;
@@ -63,35 +129,19 @@ int result_width(const Row& r, int arg_width, int limit) {
     return static_cast<int>(w);
 }
 
+int result_width(const Row& r, Front f, int width) {
+    return f == Front::udr ? result_width(r, width, kUdrMaxText) : result_width(r, kLegacyText, kLegacyText);
+}
+
+bool deterministic(const Row& r) { return r.traits != Traits::volatile_ && !is_blob(r.result); }
+
+// ---- the statements ------------------------------------------------------------------------
+
 namespace {
-
-std::string plain_type(Kind k) {
-    switch (k) {
-        case Kind::int_:
-        case Kind::int_n: return "INTEGER";
-        case Kind::smallint: return "SMALLINT";
-        case Kind::double_: return "DOUBLE PRECISION";
-        case Kind::timestamp: return "TIMESTAMP";
-        case Kind::date: return "DATE";
-        case Kind::time: return "TIME";
-        case Kind::blob:
-        case Kind::blob_n: return "BLOB";
-        case Kind::text:
-        case Kind::text_n: break;
-    }
-    return "?";
-}
-
-std::string legacy_type(Kind k) {
-    return is_text(k) ? "CSTRING(" + std::to_string(kLegacyText) + ") CHARACTER SET NONE" : plain_type(k);
-}
 
 std::string legacy_returns(const Row& r) {
     if (r.travel == Travel::param) return "PARAMETER " + std::to_string(r.args.size() + 1);
-    const std::string t =
-        r.result == Kind::text
-            ? "CSTRING(" + std::to_string(result_width(r, kLegacyText, kLegacyText)) + ") CHARACTER SET NONE"
-            : legacy_type(r.result);
+    const std::string t = declared_type(r.result, Front::legacy, result_width(r, Front::legacy, kLegacyText));
     switch (r.travel) {
         case Travel::block: return t + " FREE_IT";
         case Travel::value: return t + " BY VALUE";
@@ -101,19 +151,15 @@ std::string legacy_returns(const Row& r) {
     return t;
 }
 
-std::string udr_type(Kind k, int width) {
-    return is_text(k) ? "VARCHAR(" + std::to_string(width) + ") CHARACTER SET NONE" : plain_type(k);
-}
-
 // (a1 VARCHAR(W) ..., ...) RETURNS ... [DETERMINISTIC] EXTERNAL NAME ... ENGINE UDR
 std::string udr_signature(const Row& r, int width) {
     std::string s = " (";
     for (std::size_t i = 0; i < r.args.size(); ++i) {
-        s += (i ? ", " : "") + std::string("a") + std::to_string(i + 1) + " " + udr_type(r.args[i], width);
+        s += (i ? ", " : "") + std::string("a") + std::to_string(i + 1) + " " +
+             declared_type(r.args[i], Front::udr, width);
     }
-    s += ")\n  RETURNS ";
-    s += r.result == Kind::text ? udr_type(Kind::text, result_width(r, width, kUdrMaxText)) : udr_type(r.result, width);
-    if (r.traits != Traits::volatile_) s += " DETERMINISTIC";
+    s += ")\n  RETURNS " + declared_type(r.result, Front::udr, result_width(r, Front::udr, width));
+    if (deterministic(r)) s += " DETERMINISTIC";
     s += "\n  EXTERNAL NAME '" + udr_external_name(r) + "' ENGINE UDR";
     return s;
 }
@@ -123,8 +169,8 @@ std::string udr_signature(const Row& r, int width) {
 std::string legacy_declaration(const Row& r, const std::string& name) {
     std::string s = "DECLARE EXTERNAL FUNCTION " + name + "\n";
     std::vector<std::string> params;
-    for (Kind k : r.args) params.push_back(legacy_type(k) + (is_blob(k) ? "" : " NULL"));
-    if (r.travel == Travel::param) params.push_back("BLOB");
+    for (Kind k : r.args) params.push_back(declared_type(k, Front::legacy, kLegacyText) + (is_blob(k) ? "" : " NULL"));
+    if (r.travel == Travel::param) params.push_back(declared_type(r.result, Front::legacy, kLegacyText));
     if (!params.empty()) {
         s += "  ";
         for (std::size_t i = 0; i < params.size(); ++i) s += (i ? ", " : "") + params[i];

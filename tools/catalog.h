@@ -1,8 +1,11 @@
-// The library's functions as SQL sees them: every registry row, and the statements that
-// declare, switch and drop it through either front end. Shared by the script generator and
-// the registration command, so both always say the same.
+// The library's functions as SQL sees them: every registry row, the one table of how each
+// argument kind is declared and recorded, the statements that declare, switch and drop a
+// function through either front end, and the scripts and lists written from them. Every tool
+// (registry_gen, reference_gen, brindle-register) takes its declarations from here, so all
+// of them always say the same.
 #pragma once
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -32,15 +35,60 @@ inline constexpr int kUdrDefaultWidth = 1024;
 inline constexpr const char* kLegacyModule = "Brindle_FB";
 inline constexpr const char* kUdrModule = "brindle_udr";
 
+enum class Front { legacy, udr };
+
+// ---- the kinds ---------------------------------------------------------------------------
+// How one front end declares a kind and what the engine records for it in RDB$FIELDS /
+// RDB$FUNCTION_ARGUMENTS.
+struct SqlType {
+    const char* name;   // INTEGER, CSTRING, VARCHAR, BLOB SUB_TYPE TEXT, ...
+    bool sized;         // the name takes the declared width: CSTRING(W)
+    bool charset_none;  // declared CHARACTER SET NONE (recorded as character set 0)
+    int field_type;     // RDB$FIELD_TYPE
+    int sub_type;       // RDB$FIELD_SUB_TYPE of a blob (0 binary, 1 text); -1 for the others
+};
+struct KindSql {
+    const char* word;  // the reference's name of the kind: text, integer, blob, ...
+    bool nullable;     // reaches the routine when NULL (TEXT_N, INT_N, BLOB_N)
+    int length;        // RDB$FIELD_LENGTH; 0 for a sized type (its declared width)
+    SqlType legacy, udr;
+};
+const KindSql& kind_sql(frame::Kind k);
+const SqlType& sql_type(frame::Kind k, Front f);
+
 bool is_text(frame::Kind k);
 bool is_blob(frame::Kind k);
+
+// The declared type of a kind W wide (W matters for text only): with its character set in a
+// declaration, without it in the reference.
+std::string declared_type(frame::Kind k, Front f, int width, bool with_charset = true);
+
+// What the engine records for a kind W wide: field type, length and character set.
+struct Recorded {
+    int field_type, length;
+    bool charset_none;
+    int sub_type;
+};
+Recorded recorded(frame::Kind k, Front f, int width);
+
+// A recorded field type and length as a declaration names it (CSTRING(32767), BLOB SUB_TYPE
+// TEXT), for reports of what a database has.
+std::string recorded_name(int field_type, int length, int sub_type);
 
 // The widest result a row gives when its text arguments are declared arg_width wide, never
 // more than limit; 0 for a result that is not text.
 int result_width(const Row& r, int arg_width, int limit);
+// The declared width of a row's text result through a front end whose text arguments are W
+// wide (the legacy text arguments are always kLegacyText).
+int result_width(const Row& r, Front f, int width);
 
-// The statements, without a terminating semicolon. `name` is the SQL name to use (a database
-// may have the function under another name already).
+// A function that writes a blob is never DETERMINISTIC: an engine that caches a deterministic
+// call with constant arguments would hand one temporary blob to every row.
+bool deterministic(const Row& r);
+
+// ---- the statements ------------------------------------------------------------------------
+// Without a terminating semicolon. `name` is the SQL name to use (a database may have the
+// function under another name already).
 std::string legacy_declaration(const Row& r, const std::string& name);
 std::string legacy_drop(const std::string& name);
 std::string udr_declaration(const Row& r, const std::string& name, int width);  // CREATE FUNCTION
@@ -52,5 +100,19 @@ std::string udr_external_name(const Row& r);
 
 // The dialect guard both scripts start with.
 extern const char* const kDialectCheck;
+
+// ---- the generated files (registry_gen) ------------------------------------------------------
+// One writer each, over every row in registry order; `width` is the UDR text width (unused
+// by the others).
+struct Output {
+    const char* name;  // the registry_gen argument: declare, udr-kinds, ...
+    bool takes_width;
+    void (*write)(std::ostream& o, int width);
+    const char* about;
+};
+const std::vector<Output>& outputs();
+
+// Writes text to a file unless the file already holds exactly that; false when it cannot.
+bool write_if_changed(const std::string& path, const std::string& text);
 
 }  // namespace brindle::catalog

@@ -1,7 +1,7 @@
 // The function reference (docs/functions.md), written from the registry.
 #include "reference.h"
 
-#include <map>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -15,13 +15,14 @@ using frame::Kind;
 using frame::Traits;
 using frame::Travel;
 
+// What the reference says of each family; the families and their order are the registry's.
 struct Family {
     const char* key;
     const char* title;
     const char* about;
 };
 
-const Family kFamilies[] = {
+const Family kFamilyTexts[] = {
     {"frame", "Frame", "The library's own version."},
     {"string", "Text",
      "Substrings, trimming, padding, searching, replacing, words, case mapping (Latin-1, Windows-1251 for "
@@ -45,44 +46,6 @@ const Family kFamilies[] = {
      "1.7e308, mpgbgal2lp100km(0)) ends the statement with an error naming the function."},
 };
 
-std::string kind_name(Kind k) {
-    switch (k) {
-        case Kind::text:
-        case Kind::text_n: return "text";
-        case Kind::int_:
-        case Kind::int_n: return "integer";
-        case Kind::smallint: return "smallint";
-        case Kind::double_: return "double";
-        case Kind::timestamp: return "timestamp";
-        case Kind::date: return "date";
-        case Kind::time: return "time";
-        case Kind::blob:
-        case Kind::blob_n: return "blob";
-    }
-    return "?";
-}
-
-std::string legacy_decl(Kind k, int width) {
-    switch (k) {
-        case Kind::text:
-        case Kind::text_n: return "CSTRING(" + std::to_string(width) + ")";
-        case Kind::int_:
-        case Kind::int_n: return "INTEGER";
-        case Kind::smallint: return "SMALLINT";
-        case Kind::double_: return "DOUBLE PRECISION";
-        case Kind::timestamp: return "TIMESTAMP";
-        case Kind::date: return "DATE";
-        case Kind::time: return "TIME";
-        case Kind::blob:
-        case Kind::blob_n: return "BLOB";
-    }
-    return "?";
-}
-
-std::string udr_decl(Kind k, int width) {
-    return is_text(k) ? "VARCHAR(" + std::to_string(width) + ")" : legacy_decl(k, width);
-}
-
 std::string anchor(const std::string& s) {
     std::string a;
     for (char c : s) {
@@ -101,7 +64,7 @@ std::string nulls_text(const Row& r) {
     }
     std::vector<std::size_t> nullable;
     for (std::size_t i = 0; i < r.args.size(); ++i)
-        if (r.args[i] == Kind::text_n || r.args[i] == Kind::int_n || r.args[i] == Kind::blob_n) nullable.push_back(i);
+        if (kind_sql(r.args[i]).nullable) nullable.push_back(i);
     if (r.args.empty()) return "never NULL.";
     if (nullable.empty()) {
         return "NULL when any argument is NULL" + std::string(r.travel == Travel::arg ? " (the argument itself is the result)" : "") +
@@ -117,30 +80,25 @@ std::string nulls_text(const Row& r) {
 void function(std::ostream& o, const Row& r) {
     o << "### " << r.sql << "\n\n";
     o << "`" << r.sql << "(";
-    for (std::size_t i = 0; i < r.args.size(); ++i) o << (i ? ", " : "") << kind_name(r.args[i]);
-    o << ")` → " << kind_name(r.result);
+    for (std::size_t i = 0; i < r.args.size(); ++i) o << (i ? ", " : "") << kind_sql(r.args[i]).word;
+    o << ")` → " << kind_sql(r.result).word;
     if (r.sql != r.entry) o << " · entry point `" << r.entry << "`";
     if (r.traits == Traits::volatile_) o << " · not deterministic";
     o << "\n\n";
     o << (r.summary.empty() ? std::string("(no summary)") : r.summary) << ".\n\n";
-    auto decl = [&](bool udr, int w) {
+    auto decl = [&](Front f, int w) {
         std::string s = "(";
-        for (std::size_t i = 0; i < r.args.size(); ++i) s += (i ? ", " : "") + (udr ? udr_decl(r.args[i], w) : legacy_decl(r.args[i], w));
-        if (!udr && r.travel == Travel::param) s += std::string(r.args.empty() ? "" : ", ") + "BLOB";
+        for (std::size_t i = 0; i < r.args.size(); ++i) s += (i ? ", " : "") + declared_type(r.args[i], f, w, false);
+        const bool output_blob = f == Front::legacy && r.travel == Travel::param;
+        if (output_blob) s += (r.args.empty() ? "" : ", ") + declared_type(r.result, f, w, false);
         s += ") RETURNS ";
-        if (r.travel == Travel::param) {
-            s += udr ? "BLOB" : "PARAMETER " + std::to_string(r.args.size() + 1);
-        } else if (r.result == Kind::text) {
-            const int rw = result_width(r, w, udr ? kUdrMaxText : kLegacyText);
-            s += udr ? udr_decl(Kind::text, rw) : legacy_decl(Kind::text, rw);
-        } else {
-            s += legacy_decl(r.result, w);
-        }
-        if (!udr) s += r.travel == Travel::block ? " FREE_IT" : r.travel == Travel::value ? " BY VALUE" : "";
+        s += output_blob ? "PARAMETER " + std::to_string(r.args.size() + 1)
+                         : declared_type(r.result, f, result_width(r, f, w), false);
+        if (f == Front::legacy) s += r.travel == Travel::block ? " FREE_IT" : r.travel == Travel::value ? " BY VALUE" : "";
         return s;
     };
-    o << "- Legacy: `" << decl(false, kLegacyText) << "`\n";
-    o << "- UDR (W = " << kUdrDefaultWidth << "): `" << decl(true, kUdrDefaultWidth) << "`\n";
+    o << "- Legacy: `" << decl(Front::legacy, kLegacyText) << "`\n";
+    o << "- UDR (W = " << kUdrDefaultWidth << "): `" << decl(Front::udr, kUdrDefaultWidth) << "`\n";
     o << "- NULL: " << nulls_text(r) << "\n";
     for (const std::string& n : r.notes) o << "- Note: " << n << "\n";
     if (!r.example.empty()) {
@@ -157,35 +115,50 @@ void function(std::ostream& o, const Row& r) {
     o << "\n";
 }
 
+// The registry's families in its order, each with its rows and what the reference says of it.
+struct FamilyRows {
+    const Family* text;
+    std::vector<const Row*> rows;
+};
+
+std::vector<FamilyRows> families() {
+    std::vector<FamilyRows> out;
+    for (const Row& r : rows()) {
+        const std::string key = r.table.substr(0, r.table.find('/'));
+        if (out.empty() || key != out.back().text->key) {
+            const Family* f = nullptr;
+            for (const Family& t : kFamilyTexts)
+                if (key == t.key) f = &t;
+            if (f == nullptr) throw std::logic_error("the reference has no title for the family " + key);
+            out.push_back({f, {}});
+        }
+        out.back().rows.push_back(&r);
+    }
+    return out;
+}
+
 }  // namespace
 
 void reference(std::ostream& o) {
-    const auto& all = rows();
-    std::map<std::string, std::vector<const Row*>> by_family;
-    for (const Row& r : all) by_family[r.table.substr(0, r.table.find('/'))].push_back(&r);
+    const std::vector<FamilyRows> all = families();
     o << "# Brindle_FB function reference\n\n"
          "Generated from the function registry (`reference_gen`); a test fails when this file is "
          "out of date. "
-      << all.size()
+      << rows().size()
       << " functions. Each is declared under the SQL name given here, through either front end: the legacy "
          "module `Brindle_FB` (text arguments `CSTRING(32767)`) or the UDR module `brindle_udr` (text "
          "arguments `VARCHAR(W)`, W chosen at registration). All text is `CHARACTER SET NONE`: the functions "
          "work on bytes. A text result is declared as wide as the function can make it for the declared "
          "argument width. Every example is run through the engine by the tests.\n\n";
     o << "## Contents\n\n";
-    for (const Family& f : kFamilies) {
-        const auto it = by_family.find(f.key);
-        if (it == by_family.end()) continue;
-        o << "- [" << f.title << "](#" << anchor(f.title) << ") (" << it->second.size() << ")\n";
-    }
+    for (const FamilyRows& f : all)
+        o << "- [" << f.text->title << "](#" << anchor(f.text->title) << ") (" << f.rows.size() << ")\n";
     o << "\n";
-    for (const Family& f : kFamilies) {
-        const auto it = by_family.find(f.key);
-        if (it == by_family.end()) continue;
-        o << "## " << f.title << "\n\n" << f.about << "\n\n";
-        for (const Row* r : it->second) o << "[" << r->sql << "](#" << anchor(r->sql) << ") ";
+    for (const FamilyRows& f : all) {
+        o << "## " << f.text->title << "\n\n" << f.text->about << "\n\n";
+        for (const Row* r : f.rows) o << "[" << r->sql << "](#" << anchor(r->sql) << ") ";
         o << "\n\n";
-        for (const Row* r : it->second) function(o, *r);
+        for (const Row* r : f.rows) function(o, *r);
     }
 }
 

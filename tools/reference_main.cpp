@@ -1,8 +1,8 @@
 // reference_gen FILE: writes the function reference from the registry (only when it changed).
-#include <fstream>
 #include <iostream>
 #include <sstream>
 
+#include "catalog.h"
 #include "reference.h"
 
 int main(int argc, char** argv) {
@@ -12,11 +12,5 @@ int main(int argc, char** argv) {
     }
     std::ostringstream o;
     brindle::catalog::reference(o);
-    std::ifstream old(argv[1], std::ios::binary);
-    std::stringstream before;
-    before << old.rdbuf();
-    if (old && before.str() == o.str()) return 0;
-    std::ofstream f(argv[1], std::ios::binary);
-    f << o.str();
-    return f ? 0 : 1;
+    return brindle::catalog::write_if_changed(argv[1], o.str()) ? 0 : 1;
 }

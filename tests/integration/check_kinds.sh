@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Declares every function in a fresh database and compares what the engine recorded for each
-# argument and result (mechanism, type, length, character set) with the registry:
+# argument and result (mechanism, type, length, character set, a blob's sub-type) with the registry:
 #   check_kinds.sh <isql> <module> <declaration script> <expected kinds> [NONE|UTF8]
 set -euo pipefail
 isql=$1 module=$2 declare=$3 expected=$4 charset=${5:-NONE}
@@ -16,7 +16,9 @@ bash "$here/../../scripts/fbroot.sh" "$work/root" "$(dirname "$module")"
   echo "select 'ROW', trim(a.rdb\$function_name), a.rdb\$argument_position,"
   echo "       coalesce(cast(a.rdb\$mechanism as varchar(5)), '-'), coalesce(a.rdb\$field_type, d.rdb\$field_type),"
   echo "       coalesce(a.rdb\$field_length, d.rdb\$field_length),"
-  echo "       coalesce(cast(coalesce(a.rdb\$character_set_id, d.rdb\$character_set_id) as varchar(5)), '-')"
+  echo "       coalesce(cast(coalesce(a.rdb\$character_set_id, d.rdb\$character_set_id) as varchar(5)), '-'),"
+  echo "       case when coalesce(a.rdb\$field_type, d.rdb\$field_type) = 261"
+  echo "            then cast(coalesce(a.rdb\$field_sub_type, d.rdb\$field_sub_type) as varchar(5)) else '-' end"
   echo "  from rdb\$function_arguments a join rdb\$functions f on f.rdb\$function_name = a.rdb\$function_name"
   echo "  left join rdb\$fields d on d.rdb\$field_name = a.rdb\$field_source"
   echo " where f.rdb\$module_name = 'Brindle_FB' or f.rdb\$engine_name = 'UDR';"

@@ -2,7 +2,8 @@
 # brindle-register against embedded databases:
 #   register_test.sh <case> <isql> <brindle-register> <Brindle_FB.so> <libbrindle_udr.so> <brindle_declare.sql>
 # Cases: conflict, declare_drop, switch (legacy declarations with dependents to UDR and back),
-# back_to_legacy (no dependents), dialect1.
+# back_to_legacy (no dependents), blob_text (binary blobs of an earlier version altered in
+# place), dialect1.
 set -euo pipefail
 case_=$1 isql=$2 register=$3 legacy=$4 udr=$5 declare=$6
 here=$(cd "$(dirname "$0")" && pwd)
@@ -157,6 +158,8 @@ SQL
   check "no legacy declaration left" test "$(count "$db" "rdb\$engine_name is null")" -eq 0
   check "a used function declared 32765 wide" test "$(width_of "$db" MID 1)" -eq 32765
   check "an unused function declared 1024 wide" test "$(width_of "$db" LRTRIM 1)" -eq 1024
+  check "a written blob keeps its bytes through UDR" test "$(sql "$db" "select cast(cast(strblob(x'c441')
+    as varchar(10)) as varchar(10) character set octets) as h from rdb\$database;" | awk '$1 == "H" { print $2 }')" = C441
   check "EXECUTE kept for every function" test "$(sql "$db" "select count(*) as n from rdb\$user_privileges
     where rdb\$user = 'PUBLIC' and rdb\$privilege = 'X' and rdb\$object_type = 15;" | awk '$1 == "N" { print $2 }')" -eq "$total"
   reg "$db" --udr
@@ -186,6 +189,40 @@ back_to_legacy)
   reg "$db" --legacy
   check "a second run is a no-op" says "0 declared, 0 switched to the legacy front end, $total already declared"
   check "and reports no difference" bash -c "! grep -q 'declared differently' '$work/out'"
+  ;;
+blob_text)
+  # Declarations of an earlier version (binary blobs, a blob writer DETERMINISTIC), one kept
+  # under a name of its own, and a view over them.
+  db=$work/blob.fdb
+  newdb "$db"
+  sql "$db" "create function strblob (a1 varchar(1024) character set none) returns blob deterministic
+      external name 'brindle_udr!strblob' engine udr;
+    create function blobsize (a1 blob) returns integer deterministic external name 'brindle_udr!blobsize' engine udr;
+    create function my_mid (a1 varchar(300) character set none, a2 integer, a3 integer)
+      returns varchar(300) character set none deterministic external name 'brindle_udr!mid' engine udr; commit;
+    create view v_blob as select cast(strblob(x'c441') as varchar(10)) as c, blobsize(strblob('abc')) as n,
+      my_mid('abcd', 1, 2) as m from rdb\$database; commit;" > /dev/null
+  view() {  # the view's row: the cast in hexadecimal, the size, the text
+    sql "$db" "select cast(c as varchar(10) character set octets) as h, n, m from v_blob;" |
+      awk '$1 == "H" { h = $2 } $1 == "N" { n = $2 } $1 == "M" { m = $2 } END { print h, n, m }'
+  }
+  check "the old declaration turns bytes into full stops" test "$(view)" = "2E41 3 bc"
+  reg "$db"
+  check "registered" test "$rc" -eq 0
+  check "reports the blob declarations altered" says "a cast to text keeps every byte): BLOBSIZE, STRBLOB$"
+  check "names the kept name and the registry's" says "MY_MID keeps its name; new declarations call it MID$"
+  check "the view works and its cast keeps the bytes" test "$(view)" = "C441 3 bc"
+  check "a blob writer is not deterministic" test "$(count "$db" "rdb\$function_name = 'STRBLOB' and rdb\$deterministic_flag = 1")" -eq 0
+  check "the text width kept" test "$(width_of "$db" MY_MID 1)" -eq 300
+  reg "$db"
+  check "a second run alters nothing" bash -c "! grep -q 'altered in place' '$work/out'"
+  # Declared by the legacy script: nothing can make those blobs text.
+  db=$work/blob_legacy.fdb
+  newdb "$db"
+  { echo "connect '$db';"; cat "$declare"; } > "$work/legacy.sql"
+  (cd "$work" && "$isql" -q -i "$work/legacy.sql") > /dev/null
+  reg "$db" --legacy
+  check "legacy blobs stay binary, and it says why" says "legacy declarations keep binary blobs (the legacy syntax cannot declare a text blob"
   ;;
 dialect1)
   db=$work/d1.fdb
