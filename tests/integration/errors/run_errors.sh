@@ -21,7 +21,7 @@ case "$(basename "$module")" in
   lib*.so)
     front=udr
     bash "$here/../../../scripts/fbroot.sh" "$work/root" "$module"
-    width=$(grep -m1 -o -i 'CREATE FUNCTION ltrim (a1 VARCHAR([0-9]*)' "$declare" | grep -o '[0-9][0-9]*' | tail -1 || true)
+    width=$(grep -m1 -o -i 'CREATE FUNCTION br_ltrim (a1 VARCHAR([0-9]*)' "$declare" | grep -o '[0-9][0-9]*' | tail -1 || true)
     ;;
   *)
     front=legacy
