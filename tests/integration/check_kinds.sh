@@ -7,10 +7,10 @@ isql=$1 module=$2 declare=$3 expected=$4 charset=${5:-NONE}
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-bash "$here/../../scripts/fbroot.sh" "$work/root" "$(dirname "$module")"
+. "$here/../support/testdb.sh"
+testdb_new "$work" "$isql" "$module" "$declare" "$charset"
 {
-  echo "create database '$work/test.fdb' user 'SYSDBA' default character set $charset;"
-  cat "$declare"
+  echo "connect '$TESTDB';"
   echo "set heading off;"
   # A UDR argument has no mechanism and keeps its type in the domain its field source names.
   echo "select 'ROW', trim(a.rdb\$function_name), a.rdb\$argument_position,"
@@ -23,7 +23,7 @@ bash "$here/../../scripts/fbroot.sh" "$work/root" "$(dirname "$module")"
   echo "  left join rdb\$fields d on d.rdb\$field_name = a.rdb\$field_source"
   echo " where f.rdb\$module_name = 'Brindle_FB' or f.rdb\$engine_name = 'UDR';"
 } > "$work/script.sql"
-(cd "$work" && FIREBIRD="$work/root" FIREBIRD_LOCK="$work/lock" ISC_USER=SYSDBA "$isql" -q -i "$work/script.sql") \
+(cd "$work" && "$isql" -q -i "$work/script.sql") \
   > "$work/out.txt" 2>&1 || { cat "$work/out.txt"; exit 1; }
 awk '$1 == "ROW" { $1 = ""; sub(/^ /, ""); print }' "$work/out.txt" | sort > "$work/actual.txt"
 sort "$expected" > "$work/expected.txt"

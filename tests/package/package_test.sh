@@ -44,10 +44,9 @@ run_isql() {  # run_isql <db> <script file, or - for standard input>
   { echo "connect '$1';"; cat "$2"; } > "$work/s.sql"
   (cd "$work" && "$isql" -q -i "$work/s.sql")
 }
+. "$here/../support/testdb.sh"
 newdb() {  # newdb <db>: a database that needs no flush to disk at every commit
-  echo "create database '$1' user 'SYSDBA';" > "$work/c.sql"
-  (cd "$work" && "$isql" -q -i "$work/c.sql")
-  gfix -write async "$1"
+  testdb_create "$isql" "$1"
 }
 answers() {  # answers <db>: version() and mid() give their answers
   echo "set list on; select version() as v, mid('abcdef', 1, 3) as m from rdb\$database;" |

@@ -22,11 +22,9 @@ sql() {  # sql <db> <statements>: runs statements in the database, prints the re
   printf 'set bail on;\nset list on;\nconnect %s;\n%s\n' "'$1'" "$2" > "$work/q.sql"
   (cd "$work" && "$isql" -q -i "$work/q.sql")
 }
+. "$here/../support/testdb.sh"
 newdb() {  # newdb <db> [dialect]
-  printf 'set sql dialect %s;\ncreate database %s user %s;\n' "${2:-3}" "'$1'" "'SYSDBA'" > "$work/c.sql"
-  (cd "$work" && "$isql" -q -i "$work/c.sql")
-  # Test databases need no flush to disk at every commit, which can take seconds on a busy disk.
-  gfix -write async "$1"
+  testdb_create "$isql" "$1" NONE "${2:-3}"
 }
 reg() {  # reg <db> <options...>: runs brindle-register, its output in $work/out, its status in $rc
   local db=$1

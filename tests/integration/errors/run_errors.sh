@@ -17,15 +17,15 @@ shift 4
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+. "$here/../../support/testdb.sh"
+testdb_new "$work" "$isql" "$module" "$declare" "$charset"
 case "$(basename "$module")" in
   lib*.so)
     front=udr
-    bash "$here/../../../scripts/fbroot.sh" "$work/root" "$module"
     width=$(grep -m1 -o -i 'CREATE FUNCTION br_ltrim (a1 VARCHAR([0-9]*)' "$declare" | grep -o '[0-9][0-9]*' | tail -1 || true)
     ;;
   *)
     front=legacy
-    bash "$here/../../../scripts/fbroot.sh" "$work/root" "$(dirname "$module")"
     width=32767
     ;;
 esac
@@ -64,11 +64,7 @@ awk -v front="$front" -v cs="$charset" -v dir="$work/cases" -v width="$width" '
 ' "$@"
 
 {
-  echo "set bail on;"
-  echo "create database '$work/test.fdb' user 'SYSDBA' default character set $charset;"
-  cat "$declare"
-  echo "commit;"
-  echo "set bail off;"
+  echo "connect '$TESTDB';"
   echo "set list on;"
   for f in "$work"/cases/*; do
     echo "select '$(basename "$f")' as case_begins from rdb\$database;"
@@ -79,7 +75,7 @@ awk -v front="$front" -v cs="$charset" -v dir="$work/cases" -v width="$width" '
 
 # One stream, errors where they happen (-m merges the error output into the results).
 set +e
-(cd "$work" && FIREBIRD="$work/root" FIREBIRD_LOCK="$work/lock" ISC_USER=SYSDBA "$isql" -q -m \
+(cd "$work" && "$isql" -q -m \
   -i "$work/script.sql" > "$work/out" 2>&1)
 rc=$?
 set -e
@@ -107,7 +103,11 @@ for f in "$work"/cases/????; do
     case "$expect" in
       ok)
         if grep -q 'Statement failed' "$out"; then why="failed"
-        elif grep -q -E '[[:space:]]FAIL[[:space:]]*$' "$out"; then why="a check said FAIL"
+        elif grep -q -E '[[:space:]]FAIL[[:space:]]*$' "$out"; then
+          tail -n +3 "$f" > "$f.sql"
+          why="a check said FAIL
+$(cd "$work" && bash "$here/../../support/explain.sh" "$isql" "$TESTDB" "$f.sql" \
+    $(grep -E '[[:space:]]FAIL[[:space:]]*$' "$out" | awk '{ print $1 }' | sort -u))"
         elif ! grep -q -E '[[:space:]]ok[[:space:]]*$' "$out"; then why="no check said ok"
         fi
         ;;
