@@ -11,9 +11,10 @@
 // replaced; a kept name that differs from the registry's current one is named beside it. A
 // database that has legacy declarations is switched to UDR in place (ALTER FUNCTION), so views,
 // procedures and triggers that call them keep working; Firebird 3 has no way back in place, so
-// --legacy switches back only the functions nothing uses. UDR declarations of an earlier
-// version whose blobs are binary are altered in place to text blobs; legacy ones cannot be
-// (the legacy syntax has no text blob), and the command lists them.
+// --legacy switches back only the functions nothing uses, and the blob writers, whose legacy
+// form is a PSQL function (catalog.h, legacy_wrapped) that ALTER FUNCTION reaches. Declarations
+// of an earlier version whose blobs are binary are altered in place to text blobs: UDR ones
+// directly, legacy blob writers into the PSQL function over an internal external declaration.
 #include <ibase.h>
 
 #include <cctype>
@@ -255,6 +256,7 @@ struct Existing {
     bool ours = false;
     bool udr = false;
     bool deterministic = false;
+    bool wrapped = false;   // a legacy blob writer's PSQL function (catalog.h, legacy_wrapped)
     std::string our_entry;  // the registry entry point, when ours
 };
 
@@ -294,6 +296,11 @@ std::string signature(const std::vector<std::string>& args, const std::string& r
 }
 
 std::string expected_signature(const Row& r, bool udr, int width) {
+    if (!udr && cat::legacy_wrapped(r)) {
+        std::vector<std::string> args;
+        for (Kind k : r.args) args.push_back(type_name(cat::wrapper_recorded(k, false)));
+        return signature(args, type_name(cat::wrapper_recorded(r.result, true)));
+    }
     const cat::Front f = udr ? cat::Front::udr : cat::Front::legacy;
     const int text = udr ? width : cat::kLegacyText;
     std::vector<std::string> args;
@@ -399,6 +406,10 @@ int main(int argc, char** argv) {
     // What the database has: every function, and which of them are ours.
     std::map<std::string, Existing> by_name;
     std::map<std::string, Existing> ours_by_entry;
+    std::map<std::string, const Row*> internal_names;  // BRINDLE$ENTRY of each blob writer
+    for (const Row& r : rows)
+        if (cat::legacy_wrapped(r)) internal_names[cat::legacy_internal_name(r)] = &r;
+    std::map<std::string, Existing> internals;  // by entry point
     for (const auto& r : db.query("select cast(rdb$function_name as varchar(63)),"
                                   " cast(coalesce(rdb$module_name, '') as varchar(255)),"
                                   " cast(coalesce(rdb$entrypoint, '') as varchar(255)),"
@@ -413,7 +424,31 @@ int main(int argc, char** argv) {
         e.deterministic = std::atoi(r[4].c_str()) != 0;
         classify(e, entries);
         by_name[e.name] = e;
-        if (e.ours && !ours_by_entry.count(e.our_entry)) ours_by_entry[e.our_entry] = e;
+        const auto in = internal_names.find(e.name);
+        if (e.ours && !e.udr && in != internal_names.end() && in->second->entry == e.our_entry) {
+            internals[e.our_entry] = e;
+        } else if (e.ours && !ours_by_entry.count(e.our_entry)) {
+            ours_by_entry[e.our_entry] = e;
+        }
+    }
+    // A blob writer's legacy declaration: the PSQL function that calls its internal one.
+    std::vector<std::string> orphans;  // internal declarations without their PSQL function
+    for (const auto& [entry, in] : internals) {
+        const auto callers = db.query("select cast(d.rdb$dependent_name as varchar(63)) from rdb$dependencies d"
+                                      " join rdb$functions f on f.rdb$function_name = d.rdb$dependent_name"
+                                      " and f.rdb$package_name is null and f.rdb$engine_name is null"
+                                      " and f.rdb$module_name is null"
+                                      " where d.rdb$depended_on_type = 15 and d.rdb$dependent_type = 15"
+                                      " and d.rdb$depended_on_name = " + literal(in.name));
+        if (callers.empty() || ours_by_entry.count(entry)) {
+            if (callers.empty()) orphans.push_back(in.name);
+            continue;
+        }
+        Existing w = by_name[trim(callers[0][0])];
+        w.ours = true;
+        w.wrapped = true;
+        w.our_entry = entry;
+        ours_by_entry[entry] = w;
     }
 
     // A function of one of our names that is not that entry point of ours is the user's own:
@@ -447,13 +482,25 @@ int main(int argc, char** argv) {
     const auto declarations = declared(db);
     const auto dependents = dependents_of(db);
     int declared = 0, switched = 0, dropped = 0, kept = 0, grants = 0;
-    std::vector<std::string> differing, refused, renamed, blobs_altered, blobs_binary;
+    std::vector<std::string> differing, refused, renamed, blobs_altered;
     auto run = [&](const std::string& sql) {
         if (!db.exec(sql)) {
             const std::string why = engine_message();
             db.rollback();
             fail("failed, nothing changed:\n" + sql, why);
         }
+    };
+    // An internal declaration left without its PSQL function is declared again when needed.
+    for (const auto& n : orphans) run(cat::legacy_drop(n));
+    auto run_all = [&](const std::vector<std::string>& sqls) {
+        for (const auto& sql : sqls) run(sql);
+    };
+    // A blob writer's legacy form over what `name` is now: its internal declaration, then
+    // `name` altered into the PSQL function that calls it.
+    auto to_wrapper = [&](const Row& r, const std::string& name) {
+        run(cat::legacy_declaration(r, cat::legacy_internal_name(r)));
+        run(cat::legacy_wrapper(r, quoted(name), true));
+        run(cat::legacy_wrapper_grant(r, quoted(name)));
     };
     auto grant = [&](const std::string& name) {
         if (granted.count(name)) return;
@@ -474,12 +521,18 @@ int main(int argc, char** argv) {
                 refused.push_back(name + " (used by " + dependents_text(dep->second) + ")");
                 continue;
             }
-            run(it->second.udr ? cat::udr_drop(quoted(name)) : cat::legacy_drop(quoted(name)));
+            if (it->second.udr) {
+                run(cat::udr_drop(quoted(name)));
+            } else {
+                run_all(it->second.wrapped ? cat::legacy_drops(r, quoted(name))
+                                           : std::vector<std::string>{cat::legacy_drop(quoted(name))});
+            }
             ++dropped;
             continue;
         }
         if (!have) {
-            run(opt.udr ? cat::udr_declaration(r, quoted(name), width) : cat::legacy_declaration(r, quoted(name)));
+            run_all(opt.udr ? std::vector<std::string>{cat::udr_declaration(r, quoted(name), width)}
+                            : cat::legacy_statements(r, quoted(name)));
             granted.erase(name);  // a privilege left from an earlier declaration does not carry over
             ++declared;
         } else if (it->second.udr == opt.udr) {
@@ -488,7 +541,8 @@ int main(int argc, char** argv) {
             std::string have_sig = d == declarations.end() ? std::string("?") : d->second.signature;
             // Blobs declared binary (or a blob writer declared DETERMINISTIC) by an earlier
             // version: altered in place to text blobs at the text width the function has, so that
-            // what calls it keeps working. The legacy syntax cannot declare a text blob.
+            // what calls it keeps working. A legacy blob writer declared directly becomes the
+            // PSQL function over its internal declaration; legacy blob arguments stay binary.
             const bool old_blobs = has_blob(r) && d != declarations.end() &&
                                    (d->second.binary_blob || (cat::is_blob(r.result) && it->second.deterministic));
             if (old_blobs && opt.udr) {
@@ -496,14 +550,21 @@ int main(int argc, char** argv) {
                 run(cat::udr_alteration(r, quoted(name), w));
                 blobs_altered.push_back(name);
                 have_sig = expected_signature(r, true, w);
-            } else if (has_blob(r) && !opt.udr) {
-                blobs_binary.push_back(name);
+            } else if (!opt.udr && cat::legacy_wrapped(r) && !it->second.wrapped) {
+                to_wrapper(r, name);
+                blobs_altered.push_back(name);
+                have_sig = expected_signature(r, false, width);
             }
             const std::string want = expected_signature(r, opt.udr, width);
             if (have_sig != want) differing.push_back(name + ": declared " + have_sig + ", this version " + want);
         } else if (opt.udr) {
             // Legacy to UDR, in place: dependents keep working.
             run(cat::udr_alteration(r, quoted(name), width));
+            if (it->second.wrapped) run(cat::legacy_drop(cat::legacy_internal_name(r)));
+            ++switched;
+        } else if (cat::legacy_wrapped(r)) {
+            // UDR to legacy for a blob writer: in place, used or not.
+            to_wrapper(r, name);
             ++switched;
         } else if (used) {
             refused.push_back(name + " (used by " + dependents_text(dep->second) + ")");
@@ -533,14 +594,11 @@ int main(int argc, char** argv) {
                 opt.database.c_str(), declared, switched, front, kept, grants, opt.grant.c_str());
     for (const auto& n : renamed) std::printf("  %s\n", n.c_str());
     if (!blobs_altered.empty())
-        std::printf("  blob arguments and results now BLOB SUB_TYPE TEXT CHARACTER SET NONE (altered in place, a cast "
-                    "to text keeps every byte): %s\n",
+        std::printf(opt.udr ? "  blob arguments and results now BLOB SUB_TYPE TEXT CHARACTER SET NONE (altered in place, "
+                              "a cast to text keeps every byte): %s\n"
+                            : "  blob results now BLOB SUB_TYPE TEXT CHARACTER SET NONE (altered in place into PSQL "
+                              "functions over the legacy declarations, a cast to text keeps every byte): %s\n",
                     join(blobs_altered, ", ").c_str());
-    if (!blobs_binary.empty())
-        std::printf("  legacy declarations keep binary blobs (the legacy syntax cannot declare a text blob, and a cast "
-                    "of a binary blob to text gives '.' for every byte above 0x7F; cast to BLOB SUB_TYPE TEXT first, "
-                    "or switch with --udr): %s\n",
-                    join(blobs_binary, ", ").c_str());
     for (const auto& d : differing)
         std::printf("  declared differently from what this run would declare (drop and declare to update): %s\n",
                     d.c_str());

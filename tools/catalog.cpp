@@ -1,6 +1,7 @@
 // The registry rows, the kinds table and the SQL statements for them (catalog.h).
 #include "catalog.h"
 
+#include <cctype>
 #include <stdexcept>
 
 #include "convert/units.h"
@@ -91,12 +92,17 @@ const SqlType& sql_type(Kind k, Front f) { return f == Front::udr ? kind_sql(k).
 bool is_text(Kind k) { return k == Kind::text || k == Kind::text_n; }
 bool is_blob(Kind k) { return k == Kind::blob || k == Kind::blob_n; }
 
-std::string declared_type(Kind k, Front f, int width, bool with_charset) {
-    const SqlType& t = sql_type(k, f);
+namespace {
+std::string type_text(const SqlType& t, int width, bool with_charset) {
     std::string s = t.name;
     if (t.sized) s += "(" + std::to_string(width) + ")";
     if (with_charset && t.charset_none) s += " CHARACTER SET NONE";
     return s;
+}
+}  // namespace
+
+std::string declared_type(Kind k, Front f, int width, bool with_charset) {
+    return type_text(sql_type(k, f), width, with_charset);
 }
 
 Recorded recorded(Kind k, Front f, int width) {
@@ -182,6 +188,55 @@ std::string legacy_declaration(const Row& r, const std::string& name) {
 }
 
 std::string legacy_drop(const std::string& name) { return "DROP EXTERNAL FUNCTION " + name; }
+
+bool legacy_wrapped(const Row& r) { return r.travel == Travel::param; }
+
+std::string legacy_internal_name(const Row& r) {
+    std::string s = "BRINDLE$";
+    for (char c : r.entry) s += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return s;
+}
+
+namespace {
+const SqlType& wrapper_sql_type(Kind k, bool result) {
+    if (is_text(k)) return kVarchar;
+    return is_blob(k) && result ? kTextBlob : kind_sql(k).legacy;
+}
+}  // namespace
+
+std::string wrapper_type(Kind k, bool result, bool with_charset) {
+    return type_text(wrapper_sql_type(k, result), kUdrMaxText, with_charset);
+}
+
+Recorded wrapper_recorded(Kind k, bool result) {
+    const SqlType& t = wrapper_sql_type(k, result);
+    return {t.field_type, t.sized ? kUdrMaxText : kind_sql(k).length, t.charset_none, t.sub_type};
+}
+
+std::string legacy_wrapper(const Row& r, const std::string& name, bool alter) {
+    std::string params, call;
+    for (std::size_t i = 0; i < r.args.size(); ++i) {
+        const std::string a = "A" + std::to_string(i + 1);
+        params += (i ? ", " : "") + a + " " + wrapper_type(r.args[i], false);
+        call += (i ? ", " : "") + a;
+    }
+    return (alter ? "ALTER FUNCTION " : "CREATE FUNCTION ") + name + " (" + params + ")\n  RETURNS " +
+           wrapper_type(r.result, true) + "\nAS BEGIN RETURN " + legacy_internal_name(r) + "(" + call + "); END";
+}
+
+std::string legacy_wrapper_grant(const Row& r, const std::string& name) {
+    return "GRANT EXECUTE ON FUNCTION " + legacy_internal_name(r) + " TO FUNCTION " + name;
+}
+
+std::vector<std::string> legacy_statements(const Row& r, const std::string& name) {
+    if (!legacy_wrapped(r)) return {legacy_declaration(r, name)};
+    return {legacy_declaration(r, legacy_internal_name(r)), legacy_wrapper(r, name), legacy_wrapper_grant(r, name)};
+}
+
+std::vector<std::string> legacy_drops(const Row& r, const std::string& name) {
+    if (!legacy_wrapped(r)) return {legacy_drop(name)};
+    return {udr_drop(name), legacy_drop(legacy_internal_name(r))};
+}
 
 std::string udr_external_name(const Row& r) { return std::string(kUdrModule) + "!" + r.entry; }
 

@@ -91,6 +91,27 @@ bool deterministic(const Row& r);
 // function under another name already).
 std::string legacy_declaration(const Row& r, const std::string& name);
 std::string legacy_drop(const std::string& name);
+
+// A legacy blob writer (an output blob, RETURNS PARAMETER n) is declared under an internal name,
+// BRINDLE$ENTRY, and called through a PSQL function of its public name that returns a text blob
+// of character set NONE: the legacy syntax can declare only a binary blob, which a cast to text
+// turns into a full stop for every byte above 0x7F. Its text parameters are VARCHAR(32765)
+// CHARACTER SET NONE, the widest PSQL text; its blob parameters stay binary, which passes every
+// byte on. The statements below have no terminator and may contain semicolons (a PSQL body).
+bool legacy_wrapped(const Row& r);
+std::string legacy_internal_name(const Row& r);
+// CREATE FUNCTION name (...) RETURNS BLOB SUB_TYPE TEXT CHARACTER SET NONE AS BEGIN RETURN ...; END
+std::string legacy_wrapper(const Row& r, const std::string& name, bool alter = false);
+// Lets the wrapper (only) call the internal declaration.
+std::string legacy_wrapper_grant(const Row& r, const std::string& name);
+// Every statement that declares a row through the legacy front end under `name`, in order; and
+// every one that drops it.
+std::vector<std::string> legacy_statements(const Row& r, const std::string& name);
+std::vector<std::string> legacy_drops(const Row& r, const std::string& name);
+// The type a wrapper declares for a kind (text VARCHAR(32765), blob arguments binary, the blob
+// result a text blob), and what the engine records for it.
+std::string wrapper_type(frame::Kind k, bool result, bool with_charset = true);
+Recorded wrapper_recorded(frame::Kind k, bool result);
 std::string udr_declaration(const Row& r, const std::string& name, int width);  // CREATE FUNCTION
 std::string udr_alteration(const Row& r, const std::string& name, int width);   // ALTER FUNCTION
 std::string udr_drop(const std::string& name);

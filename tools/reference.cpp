@@ -97,7 +97,14 @@ void function(std::ostream& o, const Row& r) {
         if (f == Front::legacy) s += r.travel == Travel::block ? " FREE_IT" : r.travel == Travel::value ? " BY VALUE" : "";
         return s;
     };
-    o << "- Legacy: `" << decl(Front::legacy, kLegacyText) << "`\n";
+    if (legacy_wrapped(r)) {
+        std::string w = "(";
+        for (std::size_t i = 0; i < r.args.size(); ++i) w += (i ? ", " : "") + wrapper_type(r.args[i], false, false);
+        o << "- Legacy: `" << w << ") RETURNS " << wrapper_type(r.result, true, false) << "`, a PSQL function over `"
+          << legacy_internal_name(r) << " " << decl(Front::legacy, kLegacyText) << "`\n";
+    } else {
+        o << "- Legacy: `" << decl(Front::legacy, kLegacyText) << "`\n";
+    }
     o << "- UDR (W = " << kUdrDefaultWidth << "): `" << decl(Front::udr, kUdrDefaultWidth) << "`\n";
     o << "- NULL: " << nulls_text(r) << "\n";
     for (const std::string& n : r.notes) o << "- Note: " << n << "\n";
@@ -146,7 +153,9 @@ void reference(std::ostream& o) {
          "out of date. "
       << rows().size()
       << " functions. Each is declared under the SQL name given here, through either front end: the legacy "
-         "module `Brindle_FB` (text arguments `CSTRING(32767)`) or the UDR module `brindle_udr` (text "
+         "module `Brindle_FB` (text arguments `CSTRING(32767)`; a blob writer is a PSQL function of the same "
+         "arguments, its text `VARCHAR(32765)`, that returns a text blob and calls the module under an internal "
+         "name) or the UDR module `brindle_udr` (text "
          "arguments `VARCHAR(W)`, W chosen at registration). All text is `CHARACTER SET NONE`: the functions "
          "work on bytes. A text result is declared as wide as the function can make it for the declared "
          "argument width. Every example is run through the engine by the tests.\n\n";

@@ -32,7 +32,19 @@ void declare(std::ostream& o, int) {
          "-- database and lets every user execute them. Generated from the function registry.\n"
          "-- Run it with isql after connecting, e.g.  isql-fb -i brindle_declare.sql db.fdb\n\n";
     o << kDialectCheck;
-    for (const Row& r : rows()) o << legacy_declaration(r, r.sql) << ";\n";
+    for (const Row& r : rows())
+        if (!legacy_wrapped(r)) o << legacy_declaration(r, r.sql) << ";\n";
+    // The blob writers: each under its internal name, called through a PSQL function of its own
+    // name that returns a text blob (catalog.h, legacy_wrapped).
+    o << "\n";
+    for (const Row& r : rows())
+        if (legacy_wrapped(r)) o << legacy_declaration(r, legacy_internal_name(r)) << ";\n";
+    o << "SET TERM ^ ;\n";
+    for (const Row& r : rows())
+        if (legacy_wrapped(r)) o << legacy_wrapper(r, r.sql) << "^\n";
+    o << "SET TERM ; ^\n";
+    for (const Row& r : rows())
+        if (legacy_wrapped(r)) o << legacy_wrapper_grant(r, r.sql) << ";\n";
     grants(o);
 }
 
@@ -47,21 +59,23 @@ void udr_declare(std::ostream& o, int w) {
     grants(o);
 }
 
-void drops(std::ostream& o, const char* script, std::string (*drop)(const std::string&)) {
+void drops(std::ostream& o, const char* script, std::vector<std::string> (*drop)(const Row&, const std::string&)) {
     o << "-- Brindle_FB: drops every function declared by " << script << ".\n\n";
-    for (const Row& r : rows()) o << drop(r.sql) << ";\n";
+    for (const Row& r : rows())
+        for (const std::string& s : drop(r, r.sql)) o << s << ";\n";
     o << "COMMIT;\n";
 }
-void drop(std::ostream& o, int) { drops(o, "brindle_declare.sql", legacy_drop); }
-void udr_drop_script(std::ostream& o, int) { drops(o, "brindle_udr_declare.sql", udr_drop); }
+void drop(std::ostream& o, int) { drops(o, "brindle_declare.sql", legacy_drops); }
+void udr_drop_script(std::ostream& o, int) {
+    drops(o, "brindle_udr_declare.sql",
+          [](const Row&, const std::string& name) { return std::vector<std::string>{udr_drop(name)}; });
+}
 
 // One line per argument as RDB$FUNCTION_ARGUMENTS records it: function, position, mechanism,
 // field type, length, character set (or -), a blob's sub-type (or -). The result is position 0, or the output blob's
 // position for a legacy RETURNS PARAMETER. A UDR argument has no mechanism (-) and its type
 // lies in the domain RDB$FIELD_SOURCE names.
-void kind_line(std::ostream& o, const std::string& name, int pos, const std::string& mech, Kind k, Front f,
-               int width) {
-    const Recorded t = recorded(k, f, width);
+void kind_line(std::ostream& o, const std::string& name, int pos, const std::string& mech, const Recorded& t) {
     o << name << " " << pos << " " << mech << " " << t.field_type << " " << t.length << " "
       << (t.charset_none ? "0" : "-") << " " << (t.sub_type < 0 ? "-" : std::to_string(t.sub_type)) << "\n";
 }
@@ -69,24 +83,32 @@ void kind_line(std::ostream& o, const std::string& name, int pos, const std::str
 void kinds(std::ostream& o, int) {
     // Mechanisms: 1 by reference, 5 by reference with NULL, 3 blob record, -1 FREE_IT, 0 by value.
     for (const Row& r : rows()) {
-        const std::string name = upper(r.sql);
+        // A blob writer: the PSQL function of its name (no mechanism), then the internal
+        // external declaration it calls.
+        if (legacy_wrapped(r)) {
+            const std::string name = upper(r.sql);
+            kind_line(o, name, 0, "-", wrapper_recorded(r.result, true));
+            int pos = 1;
+            for (Kind k : r.args) kind_line(o, name, pos++, "-", wrapper_recorded(k, false));
+        }
+        const std::string name = legacy_wrapped(r) ? legacy_internal_name(r) : upper(r.sql);
         if (r.travel != Travel::param) {
             const int mech = r.travel == Travel::block ? -1 : r.travel == Travel::value ? 0 : 1;
-            kind_line(o, name, 0, std::to_string(mech), r.result, Front::legacy,
-                      result_width(r, Front::legacy, kLegacyText));
+            kind_line(o, name, 0, std::to_string(mech),
+                      recorded(r.result, Front::legacy, result_width(r, Front::legacy, kLegacyText)));
         }
         int pos = 1;
-        for (Kind k : r.args) kind_line(o, name, pos++, is_blob(k) ? "3" : "5", k, Front::legacy, kLegacyText);
-        if (r.travel == Travel::param) kind_line(o, name, pos, "3", r.result, Front::legacy, kLegacyText);
+        for (Kind k : r.args) kind_line(o, name, pos++, is_blob(k) ? "3" : "5", recorded(k, Front::legacy, kLegacyText));
+        if (r.travel == Travel::param) kind_line(o, name, pos, "3", recorded(r.result, Front::legacy, kLegacyText));
     }
 }
 
 void udr_kinds(std::ostream& o, int w) {
     for (const Row& r : rows()) {
         const std::string name = upper(r.sql);
-        kind_line(o, name, 0, "-", r.result, Front::udr, result_width(r, Front::udr, w));
+        kind_line(o, name, 0, "-", recorded(r.result, Front::udr, result_width(r, Front::udr, w)));
         int pos = 1;
-        for (Kind k : r.args) kind_line(o, name, pos++, "-", k, Front::udr, w);
+        for (Kind k : r.args) kind_line(o, name, pos++, "-", recorded(k, Front::udr, w));
     }
 }
 
@@ -118,8 +140,12 @@ void examples(std::ostream& o, int) {
     }
 }
 
+// Every SQL name a declaration script declares: the public ones, then the blob writers'
+// internal legacy names.
 void names(std::ostream& o, int) {
     for (const Row& r : rows()) o << r.sql << " " << r.entry << "\n";
+    for (const Row& r : rows())
+        if (legacy_wrapped(r)) o << legacy_internal_name(r) << " " << r.entry << "\n";
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Declares every function in a fresh database and compares what the engine recorded for each
-# argument and result (mechanism, type, length, character set, a blob's sub-type) with the registry:
+# argument and result (mechanism, type, length, character set, a blob's sub-type) with the registry
+# (the legacy blob writers' PSQL functions included):
 #   check_kinds.sh <isql> <module> <declaration script> <expected kinds> [NONE|UTF8]
 set -euo pipefail
 isql=$1 module=$2 declare=$3 expected=$4 charset=${5:-NONE}
@@ -21,7 +22,8 @@ testdb_new "$work" "$isql" "$module" "$declare" "$charset"
   echo "            then cast(coalesce(a.rdb\$field_sub_type, d.rdb\$field_sub_type) as varchar(5)) else '-' end"
   echo "  from rdb\$function_arguments a join rdb\$functions f on f.rdb\$function_name = a.rdb\$function_name"
   echo "  left join rdb\$fields d on d.rdb\$field_name = a.rdb\$field_source"
-  echo " where f.rdb\$module_name = 'Brindle_FB' or f.rdb\$engine_name = 'UDR';"
+  echo " where f.rdb\$module_name = 'Brindle_FB' or f.rdb\$engine_name = 'UDR'"
+  echo "    or (f.rdb\$system_flag = 0 and f.rdb\$module_name is null and f.rdb\$engine_name is null);"
 } > "$work/script.sql"
 (cd "$work" && "$isql" -q -i "$work/script.sql") \
   > "$work/out.txt" 2>&1 || { cat "$work/out.txt"; exit 1; }

@@ -3,7 +3,7 @@
 #   register_test.sh <case> <isql> <brindle-register> <Brindle_FB.so> <libbrindle_udr.so> <brindle_declare.sql>
 # Cases: conflict, declare_drop, switch (legacy declarations with dependents to UDR and back),
 # back_to_legacy (no dependents), blob_text (binary blobs of an earlier version altered in
-# place), dialect1.
+# place, through either front end), dialect1.
 set -euo pipefail
 case_=$1 isql=$2 register=$3 legacy=$4 udr=$5 declare=$6
 here=$(cd "$(dirname "$0")" && pwd)
@@ -168,10 +168,13 @@ SQL
   reg "$db" --legacy
   check "back to legacy refused for the used functions" test "$rc" -eq 1
   check "the refusal names their dependents" says "BR_LOWER (used by trigger T_LOG_BI)"
-  check "the used functions stay UDR" test "$(count "$db" "$ours")" -eq "$used"
-  check "the others are legacy again" test "$(count "$db" "$legacy_ours")" -eq $((total - used))
+  check "a used blob writer switched back in place" bash -c "! grep -q 'STRBLOB (used by' '$work/out'"
+  check "the other used functions stay UDR" test "$(count "$db" "$ours")" -eq $((used - 1))
+  check "the others are legacy again" test "$(count "$db" "$legacy_ours")" -eq $((total - used + 1))
   sql "$db" "$answers" | grep -v '^$' > "$work/mixed"
   check "the same answers through both front ends" diff "$work/before" "$work/mixed"
+  check "a written blob keeps its bytes through legacy" test "$(sql "$db" "select cast(cast(strblob(x'c441')
+    as varchar(10)) as varchar(10) character set octets) as h from rdb\$database;" | awk '$1 == "H" { print $2 }')" = C441
   ;;
 back_to_legacy)
   db=$work/back.fdb
@@ -214,13 +217,31 @@ blob_text)
   check "the text width kept" test "$(width_of "$db" MY_MID 1)" -eq 300
   reg "$db"
   check "a second run alters nothing" bash -c "! grep -q 'altered in place' '$work/out'"
-  # Declared by the legacy script: nothing can make those blobs text.
+  # A legacy blob writer declared directly (binary result), and a view over it: altered in
+  # place into the PSQL function over the internal declaration, then switched to UDR.
   db=$work/blob_legacy.fdb
   newdb "$db"
-  { echo "connect '$db';"; cat "$declare"; } > "$work/legacy.sql"
-  (cd "$work" && "$isql" -q -i "$work/legacy.sql") > /dev/null
+  sql "$db" "declare external function strblob cstring(32767) character set none null, blob returns parameter 2
+      entry_point 'strblob' module_name 'Brindle_FB'; commit;
+    create view v_blob as select cast(strblob(x'c441') as varchar(10)) as c, 3 as n, 'bc' as m from rdb\$database;
+    commit;" > /dev/null
+  check "the old legacy declaration turns bytes into full stops" test "$(view)" = "2E41 3 bc"
   reg "$db" --legacy
-  check "legacy blobs stay binary, and it says why" says "legacy declarations keep binary blobs (the legacy syntax cannot declare a text blob"
+  check "registered through legacy" test "$rc" -eq 0
+  check "reports the blob writer altered" says "into PSQL functions over the legacy declarations, a cast to text keeps every byte): STRBLOB$"
+  check "the view works and its cast keeps the bytes through legacy" test "$(view)" = "C441 3 bc"
+  check "strblob(NULL) is an empty blob as before" test "$(sql "$db" "select blobsize(strblob(null)) as n from rdb\$database;" |
+    awk '$1 == "N" { print $2 }')" = 0
+  reg "$db" --legacy
+  check "a second legacy run alters nothing" bash -c "! grep -q 'altered in place' '$work/out'"
+  check "and reports no difference" bash -c "! grep -q 'declared differently' '$work/out'"
+  check "only the owner and the PSQL function call the internal declaration" test "$(sql "$db" "select count(*) as n
+    from rdb\$user_privileges where rdb\$relation_name = 'BRINDLE\$STRBLOB' and rdb\$user = 'STRBLOB'
+    and rdb\$user_type = 15 and rdb\$privilege = 'X';" | awk '$1 == "N" { print $2 }')" -eq 1
+  reg "$db" --udr
+  check "switched to UDR" test "$rc" -eq 0
+  check "the internal declarations dropped" test "$(count "$db" "rdb\$function_name starting with 'BRINDLE\$'")" -eq 0
+  check "the view keeps the bytes through UDR" test "$(view)" = "C441 3 bc"
   ;;
 dialect1)
   db=$work/d1.fdb
