@@ -26,7 +26,7 @@ CHECKS = [
     ('select br_reverse(?) from rdb$database', (BYTES,), BYTES[::-1]),
     ('select stringlength(?) from rdb$database', ('ab',), 2),
     ('select padleft(?, ?, ?) from rdb$database', ('ab', 'xyz', 7), 'yzxyzab'),
-    ('select ltrim(?) from rdb$database', (None,), None),
+    ('select br_ltrim(?) from rdb$database', (None,), None),
     ('select br_left(?, ?) from rdb$database', ('abc', None), None),
     ('select c2f(?) from rdb$database', (37.0,), 6938358175917671 * 2.0 ** -46),
     ('select c2f(?) from rdb$database', (None,), None),
@@ -37,7 +37,7 @@ CHECKS = [
     ('select blobaspchar(?) from rdb$database', ((BYTES + 'z  ').encode('latin-1'),), BYTES + 'z'),
     ('select b_strpos(?, ?) from rdb$database', ('c', b'abc'), 3),
     ('select blobsize(?) from rdb$database', (None,), None),
-    ('select strblob(?) from rdb$database', (BYTES + '  ',), BYTES.encode('latin-1')),
+    ('select strblob(?) from rdb$database', (BYTES + '  ',), BYTES),
 ]
 
 
