@@ -94,11 +94,11 @@ bool blobline(TextOut& out, BlobIn& b, int32_t n) noexcept {
     return true;
 }
 
-bool excelblob(TextOut& out, BlobIn& b) noexcept {
+bool excelblob(TextOut& out, std::size_t limit, BlobIn& b) noexcept {
     if (b.is_null()) return false;
     HeapText t;
     if (!t.read(b)) return false;
-    string::excel_quote(out, t.text());
+    string::excel_quote(out, limit, t.text());
     return true;
 }
 

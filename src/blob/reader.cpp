@@ -91,7 +91,7 @@ bool HeapText::read(frame::BlobIn& b) noexcept {
 }
 
 bool write_piece(frame::TextOut& out, frame::BlobIn& b, std::size_t start, std::size_t count) noexcept {
-    const std::size_t room = out.capacity() > out.size() ? out.capacity() - out.size() : 0;
+    const std::size_t room = out.room();
     const std::size_t limit = length_limit(b);
     if (count == 0 || start >= limit) return true;
     if (count > limit - start) count = limit - start;

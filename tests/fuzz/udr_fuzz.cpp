@@ -35,7 +35,7 @@
 
 #include "frame/registry.h"
 #include "fuzz/driver.h"
-#include "fuzz/server.h"
+#include "support/fake_server.h"
 #include "udr/adapter.h"
 #include "udr/layout.h"
 
@@ -46,13 +46,14 @@ namespace {
 
 using namespace brindle;
 using namespace brindle::fuzz;
+namespace server = brindle::test::server;
 using frame::Width;
 using frame::WidthRule;
 using udr::Field;
 using udr::Layout;
-using udr::fakes::Decl;
-using udr::fakes::FakeMetadata;
-using udr::fakes::Message;
+using server::Decl;
+using server::FakeMetadata;
+using server::Message;
 
 // Each row's width rule, in the order of the adapter's table.
 #define BRINDLE_FUZZ_WIDTH(sql, entry, routine, result, travel, args, width, nulls, traits, summary, example, \
@@ -105,7 +106,7 @@ unsigned bound(const Width& w, const unsigned* widths) noexcept {
 Decl decl_of(Kind k, unsigned width) noexcept {
     switch (k) {
         case Kind::text:
-        case Kind::text_n: return udr::fakes::varchar(width);
+        case Kind::text_n: return server::varchar(width);
         case Kind::int_:
         case Kind::int_n: return {udr::kSqlLong};
         case Kind::smallint: return {udr::kSqlShort};

@@ -8,13 +8,13 @@
 
 #include "udr/fb_blob.h"
 #include "udr/layout.h"
-#include "udr/fakes.h"
+#include "support/fake_server.h"
 
 namespace brindle::udr {
 namespace {
 
+namespace fakes = ::brindle::test::server;
 using fakes::Decl;
-using fakes::FakeBlob;
 using fakes::FakeMetadata;
 using fakes::MemoryHost;
 using fakes::Message;
@@ -248,7 +248,7 @@ TEST(UdrCall, BlobsInAndOut) {
 TEST(UdrBlob, ServerBlobsThroughTheSegmentInterface) {
     LocalStatus st;
     BlobStatus bs{&st.wrapper};
-    FakeBlob* blob = new FakeBlob({"abc", std::string(70000, 'y'), ""});
+    auto* blob = new fakes::Blob({"abc", std::string(70000, 'y'), ""}, {});
     blob->addRef();  // kept to look at after the adapter has closed it
     {
         FbBlobIn in;
@@ -273,7 +273,7 @@ TEST(UdrBlob, ServerBlobsThroughTheSegmentInterface) {
     EXPECT_EQ(blob->refs(), 1);
     delete blob;
 
-    FakeBlob* failing = new FakeBlob({"abc", "def"}, 1);
+    auto* failing = new fakes::Blob({"abc", "def"}, fakes::Lies{.fail_at = 2});  // the second read fails
     FbBlobIn in;
     in.attach(failing, &bs);
     std::size_t n = 0;
