@@ -91,8 +91,10 @@ public:
     // True when anything was dropped or a width was clamped to the capacity.
     bool cut() const noexcept { return cut_; }
     void note_clamped() noexcept { cut_ = true; }
-    // True when the writer could not obtain its buffer.
-    bool failed() const noexcept { return failed_ && buf_ == nullptr; }
+    // True when the writer could not obtain its buffer, or the routine could not have the
+    // working memory it needs (note_no_memory()).
+    bool failed() const noexcept { return no_memory_ || (failed_ && buf_ == nullptr); }
+    void note_no_memory() noexcept { no_memory_ = true; }
     // Obtains the buffer now if the writer has none yet; false when it cannot be had.
     bool ready() noexcept { return open(); }
     void truncate(std::size_t n) noexcept {
@@ -115,6 +117,7 @@ private:
     std::size_t cap_ = 0;  // 0 until the buffer is obtained
     bool failed_ = false;
     bool cut_ = false;
+    bool no_memory_ = false;
 };
 
 }  // namespace brindle::frame

@@ -12,6 +12,9 @@
 //                                                     constructed from the Front, get() gives
 //                                                     the routine's value
 //   bool failed()                                     a blob could not be opened or read
+//
+// A routine that cannot have its working memory (frame/memory.h) notes it on its writer or an
+// input blob, and the call ends as no_memory whatever the routine answered.
 //   text results:  TextOut& writer(); static constexpr bool kRefusesCut
 //   blob results:  BlobOut* blob_out() (nullptr: none can be had);
 //                  bool finish_blob(bool keep) (closes it, keeps or cancels; false on a failure)
@@ -66,6 +69,14 @@ private:
 
     template <std::size_t, typename Front> static Front& self(Front& fe) noexcept { return fe; }
 
+    template <Kind K, typename L> static bool starved_blob(L& load) noexcept {
+        if constexpr (K == Kind::blob || K == Kind::blob_n) {
+            return load.get().no_memory();
+        } else {
+            return false;
+        }
+    }
+
     template <typename Front, std::size_t... I>
     static Outcome run_i(Fn fn, Front& fe, Slot& v, double fallback, std::index_sequence<I...>) noexcept {
         if (!(given<A, I>(fe) && ...)) return none(v, fallback);
@@ -77,10 +88,15 @@ private:
             const auto call = [&](auto& out) noexcept {
                 return std::apply([&](auto&... a) noexcept { return fn(out, a.get()...); }, args);
             };
+            // A routine that could not have its working memory noted it on an input blob.
+            const auto starved = [&]() noexcept {
+                return (starved_blob<A>(std::get<I>(args)) || ... || false);
+            };
             if constexpr (R == Kind::text) {
                 TextOut& out = fe.writer();
                 const bool ok = call(out);
                 if (fe.failed()) return Outcome::blob;
+                if (out.failed() || starved()) return Outcome::no_memory;
                 if (!ok) return Outcome::null;
                 if (!out.ready()) return Outcome::no_memory;
                 if (Front::kRefusesCut && out.cut()) return Outcome::too_long;
@@ -89,12 +105,15 @@ private:
                 BlobOut* out = fe.blob_out();
                 if (out == nullptr) return Outcome::blob;
                 const bool ok = call(*out);
-                const bool closed = fe.finish_blob(ok && !fe.failed());
+                const bool lost = starved();
+                const bool closed = fe.finish_blob(ok && !lost && !fe.failed());
                 if (fe.failed() || !closed) return Outcome::blob;
+                if (lost) return Outcome::no_memory;
                 return ok ? Outcome::value : Outcome::null;
             } else {
                 const bool ok = call(v);
                 if (fe.failed()) return Outcome::blob;
+                if (starved()) return Outcome::no_memory;
                 if (!ok) return none(v, fallback);
                 return checked(v);
             }

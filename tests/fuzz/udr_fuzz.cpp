@@ -233,20 +233,8 @@ bool well_formed(const intptr_t* v) noexcept {
     return false;
 }
 
-bool says(const intptr_t* v, intptr_t code) noexcept {
-    for (int n = 0; n < 64 && *v != isc_arg_end; ++n, v += 2) {
-        if (*v == isc_arg_gds && v[1] == code) return true;
-        if (*v == isc_arg_cstring) ++v;
-    }
-    return false;
-}
-
-struct LocalStatus {
-    Firebird::IStatus* raw = Firebird::fb_get_master_interface()->getStatus();
-    udr::Status wrapper{raw};
-    ~LocalStatus() { raw->dispose(); }
-    bool errors() const { return (wrapper.getState() & Firebird::IStatus::STATE_ERRORS) != 0; }
-};
+using server::LocalStatus;
+using server::says;
 
 // True when before and after hold the same bytes outside the two ranges [from, to).
 bool untouched_but(const unsigned char* before, const unsigned char* after, std::size_t n,

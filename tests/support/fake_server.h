@@ -152,6 +152,26 @@ private:
     std::vector<unsigned char> bytes_;
 };
 
+// A status from the client library's master interface, for calls on the fakes.
+struct LocalStatus {
+    Firebird::IStatus* raw = Firebird::fb_get_master_interface()->getStatus();
+    Status wrapper{raw};
+    LocalStatus() = default;
+    LocalStatus(const LocalStatus&) = delete;
+    LocalStatus& operator=(const LocalStatus&) = delete;
+    ~LocalStatus() { raw->dispose(); }
+    bool errors() const { return (wrapper.getState() & Firebird::IStatus::STATE_ERRORS) != 0; }
+};
+
+// True when the status vector holds the engine code.
+inline bool says(const intptr_t* v, intptr_t code) noexcept {
+    for (int n = 0; n < 64 && *v != isc_arg_end; ++n, v += 2) {
+        if (*v == isc_arg_gds && v[1] == code) return true;
+        if (*v == isc_arg_cstring) ++v;
+    }
+    return false;
+}
+
 // Sets an error in a status, as a failing server call does.
 inline void set_error(Status* status) {
     static const intptr_t v[] = {isc_arg_gds, isc_io_error, isc_arg_end};

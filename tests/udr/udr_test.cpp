@@ -27,12 +27,7 @@ const Decl kStamp{kSqlTimestamp};
 const Decl kDate{kSqlDate};
 const Decl kBlob{kSqlBlob};
 
-// A status for calls on the fakes, from the client library's master interface.
-struct LocalStatus {
-    Firebird::IStatus* raw = Firebird::fb_get_master_interface()->getStatus();
-    Status wrapper{raw};
-    ~LocalStatus() { raw->dispose(); }
-};
+using fakes::LocalStatus;
 
 // One declaration of an entry point, its layout read as the plugin reads it, and its messages.
 struct Declared {
