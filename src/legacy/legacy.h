@@ -181,9 +181,10 @@ struct Call {
         } else if constexpr (R == Kind::blob) {
             return o == Outcome::value ? out_blob : nullptr;
         } else if constexpr (T == Travel::value) {
-            return v;  // the fallback, or a double the engine refuses when it is not finite
+            // The value, the fallback, or a double the engine refuses when it is not finite.
+            return answered(o) ? v : static_cast<Result>(fallback);
         } else {
-            if (o == Outcome::null) return nullptr;
+            if (!answered(o)) return nullptr;
             if constexpr (R == Kind::date || R == Kind::time) {
                 return store(v.value);
             } else {
@@ -193,6 +194,11 @@ struct Call {
     }
 
 private:
+    // A value came back (an infinite or NaN double too: the engine refuses it itself).
+    static bool answered(Outcome o) noexcept {
+        return o == Outcome::value || o == Outcome::fp_overflow || o == Outcome::fp_nan;
+    }
+
     static auto make_writer() noexcept {
         if constexpr (R == Kind::text) {
             return frame::TextOut(&block_allocator, kTextCapacity);

@@ -43,6 +43,8 @@ TEST(WorkingMemory, LegacyAnswersNullWhereItCannotRaiseAnError) {
         RefuseMemory refuse;
         blob.seg = blob.off = 0;
         EXPECT_EQ(blobline(&blob.record(), &line), nullptr);
+        blob.seg = blob.off = 0;
+        EXPECT_EQ(bloblinecount(&blob.record()), nullptr);
         EXPECT_EQ(stringlistitem("\"a=1\"", "a"), nullptr);
     }
     EXPECT_EQ(stats().count, blocks);  // and no block was taken for it
