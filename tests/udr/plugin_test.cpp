@@ -127,6 +127,26 @@ TEST(UdrPlugin, EngineBlobFailuresComeBackAsTheEnginesErrors) {
     EXPECT_TRUE(made.said(isc_io_error));
 }
 
+TEST(UdrPlugin, BlobCountsAsTheEngineReportsThemAndLayoutsItRefuses) {
+    Function size("blobsize", {kBlob}, kInt);
+    size.blob(0, {"abc", "de"}, Lies{.info = 1, .claimed = 7});  // every count claimed as 7
+    EXPECT_EQ(size.call(), "");
+    EXPECT_EQ(size.out->value<int32_t>(0), 7);
+    size.blob(0, {"abc", "de"}, Lies{.info = 2});  // the answer is cut after the total length
+    EXPECT_EQ(size.call(), "");
+    EXPECT_EQ(size.out->value<int32_t>(0), 5);
+    size.blob(0, {"abc", "de"}, Lies{.info = 3, .claimed = 0x5A5A5A5A});  // garbage: read, never trusted
+    size.call();
+    size.blob(0, {"abc", "de"}, Lies{.info = 4});
+    EXPECT_TRUE(!size.call().empty() && size.said(isc_io_error));
+    size.blob(0, {"abc"}, Lies{.fail_at = 2});  // the close fails
+    EXPECT_TRUE(!size.call().empty() && size.said(isc_io_error));
+    for (const auto& b : size.ctx.attachment.inputs) EXPECT_EQ(b->refs(), 0);  // each released once
+
+    Function nine("ltrim", std::vector<Decl>(9, kInt), varchar(10));
+    EXPECT_NE(nine.call().find("at most 8"), std::string::npos);
+}
+
 TEST(UdrPlugin, RunningOutOfMemoryIsAnErrorNotNull) {
     Function line("blobline", {kBlob, kInt}, varchar(100));
     line.in->value(1, 1);
