@@ -96,7 +96,7 @@ public:
     bool failed() const noexcept { return no_memory_ || (failed_ && buf_ == nullptr); }
     void note_no_memory() noexcept { no_memory_ = true; }
     // Obtains the buffer now if the writer has none yet; false when it cannot be had.
-    bool ready() noexcept { return open(); }
+    bool ready() noexcept { return buf_ != nullptr || open(); }
     void truncate(std::size_t n) noexcept {
         if (n < len_) len_ = n;
     }

@@ -149,7 +149,7 @@ struct Call {
         std::tuple<Param<A>...> p;
         blobcallback* out_blob;
         std::conditional_t<R == Kind::text, frame::TextOut, NoWriter> out;
-        CallbackBlobOut blob{out_blob};
+        std::conditional_t<R == Kind::blob, CallbackBlobOut, NoWriter> blob = out_writer(out_blob);
 
         template <Kind K, std::size_t I> bool present() const noexcept {
             if constexpr (K == Kind::blob) {
@@ -164,7 +164,20 @@ struct Call {
         static constexpr bool failed() noexcept { return false; }
         static constexpr bool kRefusesCut = false;  // a text cut at the block's capacity goes back cut
         frame::TextOut& writer() noexcept { return out; }
-        frame::BlobOut* blob_out() noexcept { return blob_present(out_blob) ? &blob : nullptr; }
+        frame::BlobOut* blob_out() noexcept {
+            if constexpr (R == Kind::blob) {
+                return blob_present(out_blob) ? &blob : nullptr;
+            } else {
+                return nullptr;
+            }
+        }
+        static auto out_writer(blobcallback* record) noexcept {
+            if constexpr (R == Kind::blob) {
+                return CallbackBlobOut(record);
+            } else {
+                return NoWriter{};
+            }
+        }
         static constexpr bool finish_blob(bool) noexcept { return true; }
     };
 
