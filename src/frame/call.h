@@ -41,6 +41,9 @@ enum class Outcome {
     fp_nan,       // an undefined double (the value is still handed back)
 };
 
+// What a front end holds in place of a writer (or an output blob) that a row does not use.
+struct NoWriter {};
+
 template <Kind R> struct SlotOf { using type = Value<R>; };
 template <> struct SlotOf<Kind::text> { using type = char; };
 template <> struct SlotOf<Kind::blob> { using type = char; };

@@ -136,7 +136,7 @@ template <typename V> V* store(const V& v) noexcept {
     return static_cast<V*>(block);
 }
 
-struct NoWriter {};
+using frame::NoWriter;
 
 template <Kind R, Travel T, Kind... A>
 struct Call {

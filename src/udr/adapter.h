@@ -254,7 +254,7 @@ inline void put_text(Call& c, const char* p, std::size_t n) noexcept {
 
 }  // namespace detail
 
-struct NoWriter {};
+using frame::NoWriter;
 
 template <Kind R, Travel T, Kind... A>
 struct Invoker {
