@@ -11,6 +11,7 @@
 //   template <Kind K, std::size_t I> struct Load      argument I for the length of the call:
 //                                                     constructed from the Front, get() gives
 //                                                     the routine's value
+//   bool load_failed()                                a blob argument could not be opened
 //   bool failed()                                     a blob could not be opened or read
 //
 // A routine that cannot have its working memory (frame/memory.h) notes it on its writer or an
@@ -87,7 +88,7 @@ private:
             return Outcome::value;  // the text argument itself is the result
         } else {
             std::tuple<typename Front::template Load<A, I>...> args(self<I>(fe)...);
-            if (fe.failed()) return Outcome::blob;
+            if (fe.load_failed()) return Outcome::blob;
             const auto call = [&](auto& out) noexcept {
                 return std::apply([&](auto&... a) noexcept { return fn(out, a.get()...); }, args);
             };

@@ -161,6 +161,7 @@ struct Call {
         template <Kind K, std::size_t I> struct Load : Loaded<K> {
             explicit Load(Front& f) noexcept : Loaded<K>(std::get<I>(f.p)) {}
         };
+        static constexpr bool load_failed() noexcept { return false; }
         static constexpr bool failed() noexcept { return false; }
         static constexpr bool kRefusesCut = false;  // a text cut at the block's capacity goes back cut
         frame::TextOut& writer() noexcept { return out; }

@@ -274,6 +274,7 @@ struct Invoker {
         template <Kind K, std::size_t I> struct Load : detail::Load<K> {
             explicit Load(Front& f) noexcept : detail::Load<K>(detail::Src{&f.c, I}) {}
         };
+        bool load_failed() const noexcept { return kBlobs && c.fail == Failure::blob; }
         bool failed() const noexcept {
             if constexpr (kBlobs) {
                 return c.fail == Failure::blob || c.blobs.failed();
