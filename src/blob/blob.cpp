@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "blob/reader.h"
+#include "frame/memory.h"
 #include "frame/registry.h"
 #include "frame/text.h"
 #include "string/excel_quote.h"
@@ -94,11 +95,11 @@ bool blobline(TextOut& out, BlobIn& b, int32_t n) noexcept {
     return true;
 }
 
-bool excelblob(TextOut& out, BlobIn& b) noexcept {
+bool excelblob(TextOut& out, std::size_t limit, BlobIn& b) noexcept {
     if (b.is_null()) return false;
     HeapText t;
     if (!t.read(b)) return false;
-    string::excel_quote(out, t.text());
+    string::excel_quote(out, limit, t.text());
     return true;
 }
 
@@ -192,21 +193,27 @@ bool strblob(BlobOut& out, std::optional<std::string_view> text) noexcept {
 bool blobcat(BlobOut& out, BlobIn& b1, BlobIn& b2) noexcept {
     const std::size_t l1 = length_limit(b1), l2 = length_limit(b2);
     const std::size_t cap = copy_size(l1 > l2 ? l1 : l2);
-    char* buf = static_cast<char*>(std::malloc(cap));
-    if (buf == nullptr) return false;
+    char* buf = static_cast<char*>(frame::take_memory(cap));
+    if (buf == nullptr) {
+        b1.note_no_memory();
+        return false;
+    }
     const bool ok = copy_blob(out, b1, buf, cap) && out.write(kCrLf, 2) && copy_blob(out, b2, buf, cap);
-    std::free(buf);
+    frame::give_memory(buf);
     return ok;
 }
 
 // A NULL blob is skipped, a NULL text counts as an empty text.
 bool blobcatstr(BlobOut& out, BlobIn& b1, std::optional<std::string_view> text) noexcept {
     const std::size_t cap = copy_size(length_limit(b1));
-    char* buf = static_cast<char*>(std::malloc(cap));
-    if (buf == nullptr) return false;
+    char* buf = static_cast<char*>(frame::take_memory(cap));
+    if (buf == nullptr) {
+        b1.note_no_memory();
+        return false;
+    }
     const bool ok = copy_blob(out, b1, buf, cap) && out.write(kCrLf, 2) &&
                     put_text(out, frame::trim_right(text.value_or(std::string_view())));
-    std::free(buf);
+    frame::give_memory(buf);
     return ok;
 }
 
@@ -220,9 +227,12 @@ bool blobreplacestring(BlobOut& out, BlobIn& b, std::optional<std::string_view> 
     if (!find || !replacement || !all || !nocase) return put_text(out, frame::trim_right(s));
     const std::size_t n = string::replaced_length(s, *find, *replacement, *all != 0, *nocase != 0);
     char* r = string::replace_to_heap(s, *find, *replacement, *all != 0, *nocase != 0);
-    if (r == nullptr) return false;
+    if (r == nullptr) {
+        b.note_no_memory();
+        return false;
+    }
     const bool ok = put_text(out, frame::trim_right(std::string_view(r, n)));
-    std::free(r);
+    frame::give_memory(r);
     return ok;
 }
 

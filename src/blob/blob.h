@@ -49,7 +49,7 @@ bool r_blobmid(TextOut& out, BlobIn& b, int32_t start, int32_t count) noexcept;
 bool blobleft(TextOut& out, BlobIn& b, int32_t n) noexcept;
 bool blobright(TextOut& out, BlobIn& b, int32_t n) noexcept;
 bool blobline(TextOut& out, BlobIn& b, int32_t n) noexcept;
-bool excelblob(TextOut& out, BlobIn& b) noexcept;
+bool excelblob(TextOut& out, std::size_t limit, BlobIn& b) noexcept;
 
 // Measuring, searching and comparing: SQL NULL for a NULL blob.
 std::optional<int32_t> blobsize(BlobIn& b) noexcept;

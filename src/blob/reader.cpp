@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "frame/memory.h"
 #include "frame/text.h"
 
 namespace brindle::blob {
@@ -47,13 +48,13 @@ bool SegmentReader::next(char* buf, std::size_t cap, std::size_t& got) noexcept 
     return true;
 }
 
-HeapText::~HeapText() { std::free(buf_); }
+HeapText::~HeapText() { frame::give_memory(buf_); }
 
 bool HeapText::grow(std::size_t want, std::size_t limit) noexcept {
     std::size_t n = cap_ == 0 ? kFirstChunk : (cap_ <= limit / 2 ? cap_ * 2 : limit);
     if (n > limit) n = limit;
     if (n < want) n = want;
-    void* p = std::realloc(buf_, n);
+    void* p = frame::resize_memory(buf_, n);
     if (p == nullptr) return false;
     buf_ = static_cast<char*>(p);
     cap_ = n;
@@ -68,7 +69,8 @@ bool HeapText::read(frame::BlobIn& b) noexcept {
     bool nul = false;
     while (len_ < limit) {
         if (len_ == cap_ && !grow(len_ + 1, limit)) {
-            std::free(buf_);
+            b.note_no_memory();
+            frame::give_memory(buf_);
             buf_ = nullptr;
             cap_ = len_ = 0;
             return false;
@@ -91,7 +93,7 @@ bool HeapText::read(frame::BlobIn& b) noexcept {
 }
 
 bool write_piece(frame::TextOut& out, frame::BlobIn& b, std::size_t start, std::size_t count) noexcept {
-    const std::size_t room = out.capacity() > out.size() ? out.capacity() - out.size() : 0;
+    const std::size_t room = out.room();
     const std::size_t limit = length_limit(b);
     if (count == 0 || start >= limit) return true;
     if (count > limit - start) count = limit - start;
@@ -101,14 +103,17 @@ bool write_piece(frame::TextOut& out, frame::BlobIn& b, std::size_t start, std::
     const bool probe = count > want;
 
     const std::size_t scratch_size = limit < kMaxSegment ? limit : kMaxSegment;
-    char* scratch = static_cast<char*>(std::malloc(scratch_size));
-    if (scratch == nullptr) return false;  // before any block is taken
+    char* scratch = static_cast<char*>(frame::take_memory(scratch_size));
+    if (scratch == nullptr) {  // before any block is taken
+        b.note_no_memory();
+        return false;
+    }
     frame::TextOut::Span span{nullptr, 0};
     if (want > 0) {
         span = out.reserve(want);
         want = span.size;  // 0 when the writer has no buffer
         if (want == 0 || span.data == nullptr) {
-            std::free(scratch);
+            frame::give_memory(scratch);
             return true;
         }
     }
@@ -146,7 +151,7 @@ bool write_piece(frame::TextOut& out, frame::BlobIn& b, std::size_t start, std::
         // beyond its end means the reader's trimming NUL lies outside it.
         if (nul_at < want || (pos >= stop && trimmed >= stop)) break;
     }
-    std::free(scratch);
+    frame::give_memory(scratch);
 
     std::size_t len = copied;
     if (nul_at < len) len = nul_at;

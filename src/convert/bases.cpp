@@ -82,7 +82,7 @@ int32_t convertfrom33(std::string_view text) noexcept { return convertfrombase(t
 
 void convertto33(frame::TextOut& out, int32_t value) noexcept { converttobase(out, value, 33, kBase33); }
 
-void inttohex(frame::TextOut& out, int32_t value, int32_t width) noexcept {
+void inttohex(frame::TextOut& out, std::size_t limit, int32_t value, int32_t width) noexcept {
     char digits[8];
     int n = 0;
     auto v = static_cast<uint32_t>(value);
@@ -91,9 +91,9 @@ void inttohex(frame::TextOut& out, int32_t value, int32_t width) noexcept {
         v >>= 4;
     } while (v != 0);
     // The field width, as an unsigned magnitude; a negative width pads after the digits. The
-    // padding never pushes the digits out of the text: it stops at the writer's capacity.
+    // padding never pushes the digits out of the text: it stops at the limit.
     const uint32_t field = width < 0 ? 0u - static_cast<uint32_t>(width) : static_cast<uint32_t>(width);
-    const std::size_t cap = out.capacity();
+    const std::size_t cap = limit;
     const std::size_t room = cap > static_cast<std::size_t>(n) ? cap - static_cast<std::size_t>(n) : 0;
     const std::size_t pad = field > static_cast<uint32_t>(n) ? field - static_cast<uint32_t>(n) : 0;
     const std::size_t zeros = pad < room ? pad : room;

@@ -22,7 +22,7 @@ int32_t convertfrombase(std::string_view text, int32_t base, std::string_view al
 bool converttobase(frame::TextOut& out, int32_t value, int32_t base, std::string_view alphabet) noexcept;
 int32_t convertfrom33(std::string_view text) noexcept;
 void convertto33(frame::TextOut& out, int32_t value) noexcept;
-void inttohex(frame::TextOut& out, int32_t value, int32_t width) noexcept;
+void inttohex(frame::TextOut& out, std::size_t limit, int32_t value, int32_t width) noexcept;
 int32_t hextoint(std::string_view text) noexcept;
 int32_t roman2arabic(std::string_view numeral) noexcept;
 void arabic2roman(frame::TextOut& out, int32_t value) noexcept;

@@ -1,16 +1,8 @@
 #include "frame/block.h"
 
-#include <ib_util.h>
-
 #include <cstring>
 
 namespace brindle::frame {
-
-void* allocate_block() noexcept { return ib_util_malloc(static_cast<long>(kBlockSize)); }
-
-void* block_allocator(std::size_t bytes) noexcept {
-    return bytes <= kBlockSize ? allocate_block() : nullptr;
-}
 
 bool TextOut::open() noexcept {
     if (buf_ != nullptr) return true;

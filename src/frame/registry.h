@@ -22,7 +22,8 @@
 //             TIMES(i, k) (k times argument i), MAXW (the widest text), NOTEXT
 //   NULLS     PLAIN (a NULL argument of a plain kind gives NULL), FALLBACK(v) for VALUE
 //   TRAITS    PURE, PURE_CAP (the result depends on the writer's capacity: padding to a
-//             width, cutting at the limit), VOLATILE (state, randomness or the clock)
+//             width, cutting at the limit; a routine that reasons with the limit takes it as
+//             a std::size_t after its writer), VOLATILE (state, randomness or the clock)
 //   summary   one line saying what the function gives
 //   example   an SQL expression calling it, and answer an SQL expression it must equal,
 //             written as SQL: "padleft('ab', 'xyz', 7)" and "'yzxyzab'" (text in quotes);
@@ -53,6 +54,7 @@
 #define BRINDLE_NOTE(entry, note)
 #endif
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -121,7 +123,17 @@ struct Canon {
     template <auto F>
     static bool call(Out<R> out, Arg<A>... a) noexcept {
         using G = typename NoExcept<decltype(F)>::type;
-        if constexpr (R == Kind::text || R == Kind::blob) {
+        if constexpr (R == Kind::text &&
+                      (std::is_same_v<G, void (*)(Out<R>, std::size_t, Arg<A>...)> ||
+                       std::is_same_v<G, bool (*)(Out<R>, std::size_t, Arg<A>...)>)) {
+            // A routine whose answer depends on a limit takes it, as the front end set it.
+            if constexpr (std::is_same_v<G, bool (*)(Out<R>, std::size_t, Arg<A>...)>) {
+                return F(out, out.limit(), a...);
+            } else {
+                F(out, out.limit(), a...);
+                return true;
+            }
+        } else if constexpr (R == Kind::text || R == Kind::blob) {
             static_assert(std::is_same_v<G, void (*)(Out<R>, Arg<A>...)> ||
                               std::is_same_v<G, bool (*)(Out<R>, Arg<A>...)>,
                           "the routine's parameters differ from the registry row's kinds");

@@ -26,8 +26,15 @@ public:
     // got is then 0. On true, got is at most cap (possibly 0 for an empty segment).
     virtual bool read(char* buf, std::size_t cap, std::size_t& got) noexcept = 0;
 
+    // A routine reading the blob could not have the working memory it needs: the call fails.
+    void note_no_memory() noexcept { no_memory_ = true; }
+    bool no_memory() const noexcept { return no_memory_; }
+
 protected:
     ~BlobIn() = default;
+
+private:
+    bool no_memory_ = false;
 };
 
 // An output blob: each write appends one segment of at most kMaxSegment bytes.

@@ -5,6 +5,11 @@
 // NULL keyword), a NULL blob as a callback record without a handle. A value comes back in one
 // result block of 32768 bytes from ib_util_malloc, by value, as the argument pointer itself
 // (ARG), or through the output blob record passed last (PARAM).
+//
+// The call itself is the frame's (frame/call.h); this front end only reads the pointers, hands
+// the routine a writer over a result block, and turns the outcome into what it returns. A
+// legacy function has no way to raise an error: a result block that cannot be had gives NULL,
+// and an infinite or undefined double goes back as it is, for the engine to refuse.
 #pragma once
 
 #include <cstdint>
@@ -14,6 +19,7 @@
 #include <tuple>
 
 #include "frame/block.h"
+#include "frame/call.h"
 #include "frame/registry.h"
 
 struct blobcallback;  // the server's blob callback record (ibase.h)
@@ -23,7 +29,18 @@ struct blobcallback;  // the server's blob callback record (ibase.h)
 namespace brindle::legacy {
 
 using frame::Kind;
+using frame::Outcome;
 using frame::Travel;
+
+// A result block: 32768 bytes, a text of at most 32767 bytes and its NUL. Routines whose answer
+// depends on a limit are given the text's capacity.
+inline constexpr std::size_t kBlockSize = 32768;
+inline constexpr std::size_t kTextCapacity = kBlockSize - 1;
+
+// One fresh result block from ib_util_malloc (the server frees it), or nullptr.
+void* allocate_block() noexcept;
+// The text writer's allocator: a result block (bytes <= kBlockSize), or nullptr.
+void* block_allocator(std::size_t bytes) noexcept;
 
 // Reading the server's blob records (blob_callback.cpp): an adapter that lives for one call.
 class CallbackBlobIn final : public frame::BlobIn {
@@ -73,17 +90,6 @@ template <> struct RetOf<Kind::double_, Travel::value> { using type = double; };
 template <> struct RetOf<Kind::blob, Travel::param> { using type = blobcallback*; };
 template <Kind R, Travel T> using Ret = typename RetOf<R, T>::type;
 
-// NULL rule: is the argument present? The nullable kinds always are.
-template <Kind K> inline bool present(Param<K> p) noexcept {
-    if constexpr (K == Kind::text_n || K == Kind::int_n || K == Kind::blob_n) {
-        return true;
-    } else if constexpr (K == Kind::blob) {
-        return blob_present(p);
-    } else {
-        return p != nullptr;
-    }
-}
-
 // One argument, read from its pointer for the length of the call.
 template <Kind K> struct Loaded {
     explicit Loaded(Param<K> p) noexcept : v(*p) {}
@@ -125,55 +131,93 @@ template <> struct Loaded<Kind::blob_n> : Loaded<Kind::blob> {
 
 // Stores v at the start of a fresh result block.
 template <typename V> V* store(const V& v) noexcept {
-    void* block = frame::allocate_block();
+    void* block = allocate_block();
     if (block != nullptr) std::memcpy(block, &v, sizeof v);
     return static_cast<V*>(block);
 }
 
+using frame::NoWriter;
+
 template <Kind R, Travel T, Kind... A>
 struct Call {
-    using Fn = typename frame::Canon<R, T, A...>::fn;
+    using Core = frame::Core<R, T, A...>;
+    using Fn = typename Core::Fn;
     using Result = Ret<R, T>;
+
+    // The pointers of one call, as the core reads them.
+    struct Front {
+        std::tuple<Param<A>...> p;
+        blobcallback* out_blob;
+        std::conditional_t<R == Kind::text, frame::TextOut, NoWriter> out;
+        std::conditional_t<R == Kind::blob, CallbackBlobOut, NoWriter> blob = out_writer(out_blob);
+
+        template <Kind K, std::size_t I> bool present() const noexcept {
+            if constexpr (K == Kind::blob) {
+                return blob_present(std::get<I>(p));
+            } else {
+                return std::get<I>(p) != nullptr;
+            }
+        }
+        template <Kind K, std::size_t I> struct Load : Loaded<K> {
+            explicit Load(Front& f) noexcept : Loaded<K>(std::get<I>(f.p)) {}
+        };
+        static constexpr bool load_failed() noexcept { return false; }
+        static constexpr bool failed() noexcept { return false; }
+        static constexpr bool kRefusesCut = false;  // a text cut at the block's capacity goes back cut
+        frame::TextOut& writer() noexcept { return out; }
+        frame::BlobOut* blob_out() noexcept {
+            if constexpr (R == Kind::blob) {
+                return blob_present(out_blob) ? &blob : nullptr;
+            } else {
+                return nullptr;
+            }
+        }
+        static auto out_writer(blobcallback* record) noexcept {
+            if constexpr (R == Kind::blob) {
+                return CallbackBlobOut(record);
+            } else {
+                return NoWriter{};
+            }
+        }
+        static constexpr bool finish_blob(bool) noexcept { return true; }
+    };
 
     template <typename Fallback>
     static Result run(Fn fn, Fallback fallback, blobcallback* out_blob, Param<A>... p) noexcept {
+        Front fe{{p...}, out_blob, make_writer()};
+        typename Core::Slot v{};
+        const Outcome o = Core::run(fn, fe, v, static_cast<double>(fallback));
         if constexpr (T == Travel::arg) {
             static_assert(sizeof...(A) == 1, "only a single text argument can be handed back");
-            return (p, ...);
+            return o == Outcome::value ? std::get<0>(fe.p) : nullptr;
+        } else if constexpr (R == Kind::text) {
+            return o == Outcome::value ? fe.out.finish() : nullptr;  // no block: NULL
+        } else if constexpr (R == Kind::blob) {
+            return o == Outcome::value ? out_blob : nullptr;
+        } else if constexpr (T == Travel::value) {
+            // The value, the fallback, or a double the engine refuses when it is not finite.
+            return answered(o) ? v : static_cast<Result>(fallback);
         } else {
-            const bool all_present = (present<A>(p) && ...);
-            if constexpr (T == Travel::value) {
-                if (!all_present) return static_cast<Result>(fallback);
-            } else if (!all_present) {
-                return nullptr;
-            }
-            std::tuple<Loaded<A>...> args(p...);
-            if constexpr (R == Kind::text) {
-                frame::TextOut out;
-                const bool ok = std::apply([&](auto&... a) { return fn(out, a.get()...); }, args);
-                if (!ok) return nullptr;
-                return out.finish();
-            } else if constexpr (R == Kind::blob) {
-                if (!blob_present(out_blob)) return nullptr;
-                CallbackBlobOut out(out_blob);
-                const bool ok = std::apply([&](auto&... a) { return fn(out, a.get()...); }, args);
-                return ok ? out_blob : nullptr;
+            if (!answered(o)) return nullptr;
+            if constexpr (R == Kind::date || R == Kind::time) {
+                return store(v.value);
             } else {
-                frame::Value<R> v{};
-                const bool ok = std::apply([&](auto&... a) { return fn(v, a.get()...); }, args);
-                if constexpr (T == Travel::value) {
-                    return ok ? v : static_cast<Result>(fallback);
-                } else {
-                    if (!ok) return nullptr;
-                    if constexpr (R == Kind::date) {
-                        return store(v.value);
-                    } else if constexpr (R == Kind::time) {
-                        return store(v.value);
-                    } else {
-                        return store(v);
-                    }
-                }
+                return store(v);
             }
+        }
+    }
+
+private:
+    // A value came back (an infinite or NaN double too: the engine refuses it itself).
+    static bool answered(Outcome o) noexcept {
+        return o == Outcome::value || o == Outcome::fp_overflow || o == Outcome::fp_nan;
+    }
+
+    static auto make_writer() noexcept {
+        if constexpr (R == Kind::text) {
+            return frame::TextOut(&block_allocator, kTextCapacity);
+        } else {
+            return NoWriter{};
         }
     }
 };

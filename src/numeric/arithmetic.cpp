@@ -1,9 +1,9 @@
 // Integer and floating-point arithmetic, comparisons and bit functions.
 //
-// Integer arithmetic wraps in 32 bits. Where the C library of the original platform answered
-// a domain error with a value of its own (square root and logarithms of negative numbers, pow
-// of a negative base with a fractional exponent), that value is produced here explicitly,
-// since the host library answers NaN.
+// Integer arithmetic wraps in 32 bits. For a domain error (square root and logarithms of
+// negative numbers, pow of a negative base with a fractional exponent) the library answers a
+// value of its own choosing, produced here explicitly, where the host C library would answer
+// NaN.
 #include <array>
 #include <cmath>
 #include <limits>
@@ -31,7 +31,7 @@ constexpr std::array<double, 101> kFactorials = [] {
     return t;
 }();
 
-// Natural logarithm with the original library's answer for 0 and negative numbers.
+// Natural logarithm; the library answers minus infinity for 0 and for negative numbers.
 double log_or_minus_inf(double x) noexcept { return x <= 0 ? -kInfinity : std::log(x); }
 
 }  // namespace

@@ -1,6 +1,5 @@
 // Rounding, fixed-point text and money.
 #include <cmath>
-#include <cstdlib>
 
 #include "frame/format.h"
 #include "frame/registry.h"
@@ -26,8 +25,6 @@ double round_half_away(double x, int32_t n) noexcept {
     return std::isfinite(r) || !std::isfinite(x) ? r : x;
 }
 
-void* heap_buffer(std::size_t bytes) noexcept { return std::malloc(bytes); }
-
 // Parity of a non-negative whole double. Within 32 bits the integer conversion decides; up to
 // 2^52 the double itself; from 2^52 on every double is whole already and its "tie" is only
 // the rounding of x + 0.5, so it counts as even and the value stays as it is.
@@ -48,25 +45,29 @@ void fixedpoint(frame::TextOut& out, double value, int32_t decimals) noexcept {
     frame::put_fixed(out, value, decimals);
 }
 
-bool fixedpointlang(frame::TextOut& out, double value, int32_t decimals, std::string_view decsep,
-                    std::string_view thsep) noexcept {
+bool fixedpointlang(frame::TextOut& out, std::size_t limit, double value, int32_t decimals,
+                    std::string_view decsep, std::string_view thsep) noexcept {
     if (decimals < 0) decimals = 0;
     const double r = round_half_away(value, decimals);
 
-    // The plain "%.*f" text, in a working buffer as large as a result (the digits of any
-    // double with any precision that can still show in the result).
-    frame::TextOut work(&heap_buffer);
-    frame::put_fixed(work, r, decimals);
-    char* text = work.finish();
-    if (text == nullptr) return false;
-    const std::string_view plain(text);
+    // The plain "%.*f" text, held to the limit: the digits as printf gives them up to the
+    // 1074th decimal (beyond it every decimal of a double is a zero, so those are counted).
+    constexpr int32_t kExact = 1074;
+    char digits[1 + 309 + 1 + kExact + 8];
+    frame::TextOut work(digits, sizeof digits);
+    frame::put_fixed(work, r, decimals < kExact ? decimals : kExact);
+    const std::size_t printed = work.size() < limit ? work.size() : limit;
+    std::size_t zeros = std::isfinite(r) && decimals > kExact ? static_cast<std::size_t>(decimals - kExact) : 0;
+    if (zeros > limit - printed) zeros = limit - printed;
+    const std::string_view plain(digits, printed);
+    const std::size_t total = printed + zeros;
 
     // Index of the last digit of the integer part.
     const std::size_t point = decimals > 0 ? plain.find('.') : std::string_view::npos;
-    const long last = static_cast<long>(point == std::string_view::npos ? plain.size() : point) - 1;
+    const long last = static_cast<long>(point == std::string_view::npos ? total : point) - 1;
 
-    for (std::size_t i = 0; i < plain.size() && !out.exhausted(); ++i) {
-        const char ch = plain[i];
+    for (std::size_t i = 0; i < total && !out.exhausted(); ++i) {
+        const char ch = i < printed ? plain[i] : '0';
         if (ch == '.' || ch == ',') {
             out.append(decsep);
         } else {
@@ -75,7 +76,6 @@ bool fixedpointlang(frame::TextOut& out, double value, int32_t decimals, std::st
         const long at = static_cast<long>(i);
         if (!thsep.empty() && ch != '-' && at < last && (last - at) % 3 == 0) out.append(thsep);
     }
-    std::free(text);
     return true;
 }
 

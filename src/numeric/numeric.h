@@ -13,8 +13,8 @@ namespace brindle::numeric {
 // ---- rounding, fixed point and money ----------------------------------------------------
 void converttodollar(frame::TextOut& out, double amount) noexcept;
 void fixedpoint(frame::TextOut& out, double value, int32_t decimals) noexcept;
-bool fixedpointlang(frame::TextOut& out, double value, int32_t decimals, std::string_view decsep,
-                    std::string_view thsep) noexcept;
+bool fixedpointlang(frame::TextOut& out, std::size_t limit, double value, int32_t decimals,
+                    std::string_view decsep, std::string_view thsep) noexcept;
 int32_t f_round(double x) noexcept;
 int32_t f_truncate(double x) noexcept;
 double zahlrunden(double x, int32_t digits) noexcept;

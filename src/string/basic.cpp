@@ -168,19 +168,19 @@ void lrtrim(TextOut& out, string_view s) { out.append(frame::trim_right(frame::t
 
 // ---- padding ---------------------------------------------------------------------------
 // The output is max(width, len) bytes; a text longer than width is never cut. An empty pad
-// text gives nothing to fill with, so the text comes back unpadded. A width beyond the block's
-// capacity counts as the capacity, so the text keeps its place: right-aligned, left-aligned or
-// centred in 32767 bytes.
+// text gives nothing to fill with, so the text comes back unpadded. A width beyond the limit
+// counts as the limit, so the text keeps its place: right-aligned, left-aligned or centred in
+// 32767 bytes (the limit both front ends give).
 
-int64_t pad_width(TextOut& out, int32_t width) {
-    const int64_t cap = static_cast<int64_t>(out.capacity());
+int64_t pad_width(TextOut& out, std::size_t limit, int32_t width) {
+    const auto cap = static_cast<int64_t>(limit);
     if (width <= cap) return width;
     out.note_clamped();
     return cap;
 }
 
-void padleft(TextOut& out, string_view s, string_view pad, int32_t width) {
-    const int64_t w = pad_width(out, width);
+void padleft(TextOut& out, std::size_t limit, string_view s, string_view pad, int32_t width) {
+    const int64_t w = pad_width(out, limit, width);
     if (w <= length(s) || pad.empty()) {
         out.append(s);
         return;
@@ -192,14 +192,14 @@ void padleft(TextOut& out, string_view s, string_view pad, int32_t width) {
     out.append(s);
 }
 
-void padright(TextOut& out, string_view s, string_view pad, int32_t width) {
-    const int64_t w = pad_width(out, width);
+void padright(TextOut& out, std::size_t limit, string_view s, string_view pad, int32_t width) {
+    const int64_t w = pad_width(out, limit, width);
     out.append(s);
     if (w > length(s) && !pad.empty()) repeat_pattern(out, pad, 0, w - length(s));
 }
 
-void padcenter(TextOut& out, string_view s, string_view pad, int32_t width) {
-    const int64_t w = pad_width(out, width);
+void padcenter(TextOut& out, std::size_t limit, string_view s, string_view pad, int32_t width) {
+    const int64_t w = pad_width(out, limit, width);
     if (w <= length(s) || pad.empty()) {
         out.append(s);
         return;
@@ -210,8 +210,12 @@ void padcenter(TextOut& out, string_view s, string_view pad, int32_t width) {
     repeat_pattern(out, pad, 0, diff / 2);
 }
 
-void r_padleft(TextOut& out, string_view s, int32_t width, string_view pad) { padleft(out, s, pad, width); }
-void r_padright(TextOut& out, string_view s, int32_t width, string_view pad) { padright(out, s, pad, width); }
+void r_padleft(TextOut& out, std::size_t limit, string_view s, int32_t width, string_view pad) {
+    padleft(out, limit, s, pad, width);
+}
+void r_padright(TextOut& out, std::size_t limit, string_view s, int32_t width, string_view pad) {
+    padright(out, limit, s, pad, width);
+}
 
 }  // namespace
 }  // namespace brindle::string

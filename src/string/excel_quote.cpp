@@ -5,9 +5,9 @@
 
 namespace brindle::string {
 
-void excel_quote(frame::TextOut& out, std::string_view text) noexcept {
+void excel_quote(frame::TextOut& out, std::size_t text_limit, std::string_view text) noexcept {
     // Room for the content between the two quotes: 32765 bytes in a result block.
-    const std::size_t limit = out.capacity() > 2 ? out.capacity() - 2 : 0;
+    const std::size_t limit = text_limit > 2 ? text_limit - 2 : 0;
     out.put('"');
     std::size_t content = 0;
     std::size_t i = 0;
@@ -30,7 +30,7 @@ void excel_quote(frame::TextOut& out, std::string_view text) noexcept {
     out.put('"');
 }
 
-void excelstring(frame::TextOut& out, std::string_view s) { excel_quote(out, s); }
+void excelstring(frame::TextOut& out, std::size_t limit, std::string_view s) { excel_quote(out, limit, s); }
 
 }  // namespace brindle::string
 

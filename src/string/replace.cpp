@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 
+#include "frame/memory.h"
 #include "frame/registry.h"
 #include "string/byte_set.h"
 #include "string/search.h"
@@ -43,7 +44,7 @@ std::size_t replaced_length(std::string_view s, std::string_view find, std::stri
 char* replace_to_heap(std::string_view s, std::string_view find, std::string_view replacement,
                       bool all, bool nocase) noexcept {
     const std::size_t n = replaced_length(s, find, replacement, all, nocase);
-    TextOut out([](std::size_t bytes) noexcept -> void* { return std::malloc(bytes); }, n);
+    TextOut out(&frame::take_memory, n);
     replace_into(out, s, find, replacement, all, nocase);
     return out.finish();
 }

@@ -20,8 +20,8 @@ void replace_into(frame::TextOut& out, std::string_view s, std::string_view find
 std::size_t replaced_length(std::string_view s, std::string_view find, std::string_view replacement,
                             bool all, bool nocase) noexcept;
 
-// Working-memory form: the whole result, NUL-terminated, in heap memory of exactly
-// replaced_length() + 1 bytes from std::malloc, which the caller releases with std::free.
+// Working-memory form: the whole result, NUL-terminated, in exactly replaced_length() + 1 bytes
+// of working memory (frame/memory.h), which the caller gives back with frame::give_memory;
 // nullptr when that memory cannot be had.
 char* replace_to_heap(std::string_view s, std::string_view find, std::string_view replacement,
                       bool all, bool nocase) noexcept;

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <optional>
 
+#include "frame/memory.h"
 #include "frame/text.h"
 #include "frame/registry.h"
 
@@ -16,7 +17,7 @@ Finder::Finder(std::string_view needle, bool nocase) noexcept : needle_(needle),
     if (m <= kInline) {
         fail_ = inline_;
     } else if (m <= UINT32_MAX) {
-        fail_ = static_cast<uint32_t*>(std::malloc(m * sizeof(uint32_t)));
+        fail_ = static_cast<uint32_t*>(frame::take_memory(m * sizeof(uint32_t)));
         heap_ = fail_ != nullptr;
     }
     if (fail_ == nullptr) return;
@@ -31,7 +32,7 @@ Finder::Finder(std::string_view needle, bool nocase) noexcept : needle_(needle),
 }
 
 Finder::~Finder() {
-    if (heap_) std::free(fail_);
+    if (heap_) frame::give_memory(fail_);
 }
 
 unsigned char Finder::fold(char c) const noexcept {

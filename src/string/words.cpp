@@ -4,6 +4,7 @@
 #include <cstring>
 #include <optional>
 
+#include "frame/memory.h"
 #include "frame/text.h"
 #include "frame/registry.h"
 #include "string/byte_set.h"
@@ -114,13 +115,16 @@ void wordnum(TextOut& out, std::string_view s, int32_t n, std::string_view separ
 // with its name and equals sign.
 bool stringlistitem(TextOut& out, std::string_view list, std::string_view key) {
     const std::size_t plen = key.size() + 2;
-    char* pattern = static_cast<char*>(std::malloc(plen));
-    if (pattern == nullptr) return false;
+    char* pattern = static_cast<char*>(frame::take_memory(plen));
+    if (pattern == nullptr) {
+        out.note_no_memory();
+        return false;
+    }
     pattern[0] = '"';
     std::memcpy(pattern + 1, key.data(), key.size());
     pattern[plen - 1] = '=';
     const std::size_t at = Finder(std::string_view(pattern, plen)).find(list);
-    std::free(pattern);
+    frame::give_memory(pattern);
     if (at == Finder::npos) return false;
     const std::size_t b = at + 1;
     std::size_t e = list.find('"', b);

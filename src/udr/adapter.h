@@ -3,20 +3,18 @@
 //
 // A message is a flat buffer described by its metadata: each field has a type, a length, an
 // offset and the offset of its 2-byte NULL flag. The adapter reads the layout once, when the
-// server creates the function's instance (checking it against the registry row), and per call
-// reads the arguments from their offsets and writes the result straight into its field: text
-// through a TextOut over the field itself, with the field's declared length as capacity.
+// server creates the function's instance (checking it against the registry row). The call
+// itself is the frame's (frame/call.h); per call this front end reads the arguments from their
+// offsets and writes the result straight into its field: text through a TextOut over the field
+// itself, with the field's declared length as capacity and kRoutineLimit as the limit.
 //
 // Nothing here knows the server's interfaces: blobs come from a BlobHost, which the plugin
 // implements over IAttachment/IBlob and the unit tests over plain memory.
 #pragma once
 
-#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
-#include <new>
-#include <memory>
 #include <optional>
 #include <string_view>
 #include <tuple>
@@ -24,6 +22,7 @@
 #include <utility>
 
 #include "frame/block.h"
+#include "frame/call.h"
 #include "frame/registry.h"
 #include "frame/segments.h"
 
@@ -128,8 +127,10 @@ const Descriptor* find(std::string_view entry) noexcept;
 // writes what disagrees into msg (always NUL-terminated).
 bool check(const Descriptor& d, const Layout& l, char* msg, std::size_t cap) noexcept;
 
-// The legacy front end's capacity, used for routines whose result depends on it.
-inline constexpr std::size_t kLegacyCapacity = frame::kTextCapacity;
+// The limit handed to routines whose answer depends on one: the legacy front end's capacity
+// (a result block's text), so both front ends give the same answers. A text that does not fit
+// the declared field is cut by the writer and refused as too long, as it always would be.
+inline constexpr std::size_t kRoutineLimit = 32767;
 
 namespace detail {
 
@@ -160,15 +161,6 @@ template <typename V> inline V value_of(const Call& c, const Field& f) noexcept 
 template <typename V> inline void put_value(Call& c, const V& v) noexcept {
     std::memcpy(c.out + c.layout.out.offset, &v, sizeof v);
     set_null(c, false);
-}
-
-// The NULL rule: a plain kind's NULL gives NULL (or the fallback) before anything runs.
-template <Kind K> inline bool present(const Call& c, std::size_t i) noexcept {
-    if constexpr (K == Kind::text_n || K == Kind::int_n || K == Kind::blob_n) {
-        return true;
-    } else {
-        return !is_null(c, c.layout.in[i]);
-    }
 }
 
 class NullBlob final : public frame::BlobIn {
@@ -262,124 +254,76 @@ inline void put_text(Call& c, const char* p, std::size_t n) noexcept {
 
 }  // namespace detail
 
+using frame::NoWriter;
+
 template <Kind R, Travel T, Kind... A>
 struct Invoker {
-    using Fn = typename frame::Canon<R, T, A...>::fn;
+    using Core = frame::Core<R, T, A...>;
+    using Fn = typename Core::Fn;
     static constexpr Kind kinds[sizeof...(A) + 1] = {A..., Kind::text};
+    static constexpr bool kBlobs =
+        R == Kind::blob || ((A == Kind::blob || A == Kind::blob_n) || ... || false);
 
-    // Cap: the routine's result depends on its writer's capacity, so it runs with the legacy
-    // capacity in working memory and the text is then held to the field.
-    template <const Fn* P, bool Cap>
+    // The messages of one call, as the core reads them.
+    struct Front {
+        Call& c;
+        std::conditional_t<R == Kind::text, frame::TextOut, NoWriter> out;
+        BlobId id{};
+
+        template <Kind K, std::size_t I> bool present() const noexcept { return !detail::is_null(c, c.layout.in[I]); }
+        template <Kind K, std::size_t I> struct Load : detail::Load<K> {
+            explicit Load(Front& f) noexcept : detail::Load<K>(detail::Src{&f.c, I}) {}
+        };
+        bool load_failed() const noexcept { return kBlobs && c.fail == Failure::blob; }
+        bool failed() const noexcept {
+            if constexpr (kBlobs) {
+                return c.fail == Failure::blob || c.blobs.failed();
+            } else {
+                return false;
+            }
+        }
+        static constexpr bool kRefusesCut = true;  // a text must fit its declared field
+        frame::TextOut& writer() noexcept { return out; }
+        frame::BlobOut* blob_out() noexcept { return c.blobs.create(); }
+        bool finish_blob(bool keep) noexcept { return c.blobs.finish_out(keep, id); }
+    };
+
+    template <const Fn* P>
     static void run(Call& c) noexcept {
-        run_i<P, Cap>(c, std::make_index_sequence<sizeof...(A)>{});
+        using namespace detail;
+        Front fe{c, writer(c)};
+        typename Core::Slot v{};
+        switch (Core::run(*P, fe, v, c.fallback)) {
+            case frame::Outcome::value:
+                if constexpr (T == Travel::arg) {
+                    const std::string_view s = text_of(c, c.layout.in[0]);
+                    put_text(c, s.data(), s.size());
+                } else if constexpr (R == Kind::text) {
+                    const auto len = static_cast<uint16_t>(fe.out.size());
+                    std::memcpy(c.out + c.layout.out.offset, &len, sizeof len);
+                    set_null(c, false);
+                } else if constexpr (R == Kind::blob) {
+                    put_value(c, fe.id);
+                } else {
+                    put_value(c, v);
+                }
+                return;
+            case frame::Outcome::null: set_null(c, true); return;
+            case frame::Outcome::too_long: truncated(c, std::size_t{c.layout.out.length} + 1); return;
+            case frame::Outcome::no_memory: c.fail = Failure::no_memory; return;
+            case frame::Outcome::blob: c.fail = Failure::blob; return;
+            case frame::Outcome::fp_overflow: c.fail = Failure::fp_overflow; return;
+            case frame::Outcome::fp_nan: c.fail = Failure::fp_nan; return;
+        }
     }
 
 private:
-    template <const Fn* P, bool Cap, std::size_t... I>
-    static void run_i(Call& c, std::index_sequence<I...>) noexcept {
-        using namespace detail;
-        if constexpr (T == Travel::arg) {
-            // The text argument itself is the result.
-            static_assert(sizeof...(A) == 1 && R == Kind::text, "only a single text argument can be handed back");
-            if (!present<A...>(c, 0)) {
-                set_null(c, true);
-                return;
-            }
-            const std::string_view s = text_of(c, c.layout.in[0]);
-            put_text(c, s.data(), s.size());
+    static auto writer(Call& c) noexcept {
+        if constexpr (R == Kind::text) {
+            const Field& f = c.layout.out;
+            return frame::TextOut(reinterpret_cast<char*>(c.out + f.offset + 2), f.length, kRoutineLimit);
         } else {
-            if (!(present<A>(c, I) && ...)) {
-                null_result(c);
-                return;
-            }
-            std::tuple<Load<A>...> args(Src{&c, I}...);
-            if (c.fail != Failure::none) return;
-            const Fn fn = *P;
-            if constexpr (R == Kind::text) {
-                const Field& f = c.layout.out;
-                if constexpr (Cap) {
-                    const std::unique_ptr<char[]> work(new (std::nothrow) char[kLegacyCapacity]);
-                    if (!work) {
-                        c.fail = Failure::no_memory;
-                        return;
-                    }
-                    frame::TextOut out(work.get(), kLegacyCapacity);
-                    const bool ok = std::apply([&](auto&... a) { return fn(out, a.get()...); }, args);
-                    if (c.blobs.failed()) {
-                        c.fail = Failure::blob;
-                    } else if (!ok) {
-                        set_null(c, true);
-                    } else if (out.cut()) {
-                        truncated(c, out.size() + 1);
-                    } else {
-                        put_text(c, out.data(), out.size());
-                    }
-                } else {
-                    frame::TextOut out(reinterpret_cast<char*>(c.out + f.offset + 2), f.length);
-                    const bool ok = std::apply([&](auto&... a) { return fn(out, a.get()...); }, args);
-                    if (c.blobs.failed()) {
-                        c.fail = Failure::blob;
-                    } else if (!ok) {
-                        set_null(c, true);
-                    } else if (out.cut()) {
-                        truncated(c, std::size_t{f.length} + 1);
-                    } else {
-                        const auto len = static_cast<uint16_t>(out.size());
-                        std::memcpy(c.out + f.offset, &len, sizeof len);
-                        set_null(c, false);
-                    }
-                }
-            } else if constexpr (R == Kind::blob) {
-                frame::BlobOut* out = c.blobs.create();
-                if (out == nullptr) {
-                    c.fail = Failure::blob;
-                    return;
-                }
-                const bool ok = std::apply([&](auto&... a) { return fn(*out, a.get()...); }, args);
-                BlobId id{};
-                const bool closed = c.blobs.finish_out(ok && !c.blobs.failed(), id);
-                if (c.blobs.failed() || !closed) {
-                    c.fail = Failure::blob;
-                } else if (!ok) {
-                    set_null(c, true);
-                } else {
-                    put_value(c, id);
-                }
-            } else {
-                frame::Value<R> v{};
-                const bool ok = std::apply([&](auto&... a) { return fn(v, a.get()...); }, args);
-                if (c.blobs.failed()) {
-                    c.fail = Failure::blob;
-                } else if (!ok) {
-                    null_result(c);
-                } else {
-                    put_number(c, v);
-                }
-            }
-        }
-    }
-
-    template <typename V> static void put_number(Call& c, const V& v) noexcept {
-        if constexpr (std::is_same_v<V, double>) {
-            // As the legacy interface: an infinite or undefined double is refused.
-            if (std::isnan(v)) {
-                c.fail = Failure::fp_nan;
-                return;
-            }
-            if (std::isinf(v)) {
-                c.fail = Failure::fp_overflow;
-                return;
-            }
-        }
-        detail::put_value(c, v);
-    }
-
-    // VALUE rows answer their fallback where others answer NULL.
-    static void null_result(Call& c) noexcept {
-        if constexpr (T == Travel::value) {
-            put_number(c, static_cast<frame::Value<R>>(c.fallback));
-        } else {
-            detail::set_null(c, true);
+            return NoWriter{};
         }
     }
 };

@@ -27,8 +27,7 @@
         static_cast<unsigned>(sizeof(BRU_INVOKER(result, travel, args)::kinds) / sizeof(::brindle::frame::Kind)) - \
             1u,                                                                                                    \
         static_cast<double>(BRN_##nulls),                                                                          \
-        &BRU_INVOKER(result, travel, args)::template run<&::brindle::routines::entry,                              \
-                                                         BRX_##traits == ::brindle::frame::Traits::pure_cap>},
+        &BRU_INVOKER(result, travel, args)::template run<&::brindle::routines::entry>},
 
 namespace brindle::udr {
 

@@ -149,9 +149,11 @@ Uuid Generator::v1(bool random_node) noexcept {
     return u;
 }
 
-Uuid uuidgen_v4() noexcept {
+Uuid uuidgen_v4() noexcept { return uuid_v4_from(&platform::os_random); }
+
+Uuid uuid_v4_from(bool (*random)(void* out, std::size_t n) noexcept) noexcept {
     uint8_t b[16];
-    if (!platform::os_random(b, sizeof b)) {
+    if (!random(b, sizeof b)) {
         // No kernel random source: a digest of fresh seed material and a process-wide count.
         static std::atomic<uint64_t> count{0};
         const uint64_t n = count.fetch_add(1, std::memory_order_relaxed);

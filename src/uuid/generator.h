@@ -97,5 +97,8 @@ Generator& process_generator() noexcept;
 
 // A version-4 UUID.
 Uuid uuidgen_v4() noexcept;
+// A version-4 UUID from the given random source (the kernel's, for uuidgen_v4); when the source
+// fails, from a digest of fresh seed material and a process-wide count.
+Uuid uuid_v4_from(bool (*random)(void* out, std::size_t n) noexcept) noexcept;
 
 }  // namespace brindle::uuid

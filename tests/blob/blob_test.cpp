@@ -21,7 +21,7 @@ namespace {
 namespace b = brindle::blob;
 constexpr int32_t kMax = INT32_MAX, kMin = INT32_MIN;
 
-TEST(Blob, PartEdgeCases) {
+TEST(Blob, EdgeCases) {
     // 'abc', blanks and a line feed: the text read is 'abc', the size counts every byte.
     FakeBlobIn trail("abc  \n");
     EXPECT_EQ(run(b::blobaspchar, trail), "abc");
@@ -73,8 +73,8 @@ TEST(Blob, PartEdgeCases) {
     EXPECT_EQ(b::b_textpos("\xC4" "B", xab), 2);
 
     FakeBlobIn say("say \"hi\"\r\n"), cr("a\rb\nc");
-    EXPECT_EQ(run(b::excelblob, say), "\"say \"\"hi\"\"\"");
-    EXPECT_EQ(run(b::excelblob, cr), "\"ab\nc\"");  // a carriage return inside is dropped, a line feed kept
+    EXPECT_EQ(run(routines::excelblob, say), "\"say \"\"hi\"\"\"");
+    EXPECT_EQ(run(routines::excelblob, cr), "\"ab\nc\"");  // a carriage return inside is dropped, a line feed kept
 }
 
 // Positions clamp against the total length, so pieces beyond the trimmed end reach the white
@@ -98,7 +98,7 @@ TEST(Blob, NullBlobsAndArguments) {
     EXPECT_EQ(run(b::blobleft, n, 1), std::nullopt);
     EXPECT_EQ(run(b::blobright, n, 1), std::nullopt);
     EXPECT_EQ(run(b::blobline, n, 1), std::nullopt);
-    EXPECT_EQ(run(b::excelblob, n), std::nullopt);
+    EXPECT_EQ(run(routines::excelblob, n), std::nullopt);
     for (auto f : {b::blobsize, b::blobsegmentcount, b::blobmaxsegmentlength, b::bloblinecount, b::blobwordcount}) {
         EXPECT_EQ(f(n), std::nullopt);
     }
@@ -361,7 +361,7 @@ TEST(Blob, CutAtTheWritersCapacity) {
     FakeBlobIn a(big), c(big), d(big);
     EXPECT_EQ(run(b::blobaspchar, a), big.substr(0, 32767));
     EXPECT_EQ(run(b::blobright, c, 35000), big.substr(5000, 32767));
-    const Opt q = run(b::excelblob, d);
+    const Opt q = run(routines::excelblob, d);
     ASSERT_TRUE(q.has_value());
     EXPECT_EQ(q->size(), 32767u);
     EXPECT_EQ(q->front(), '"');

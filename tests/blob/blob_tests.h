@@ -9,7 +9,7 @@
 #include <string>
 
 #include "blob/blob.h"
-#include "blob/fake_blob.h"
+#include "support/fake_blob.h"
 #include "frame/block.h"
 #include "frame/text.h"
 

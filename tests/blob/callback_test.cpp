@@ -16,52 +16,7 @@ namespace {
 
 namespace b = brindle::blob;
 
-// What stands behind a fake record's handle.
-struct FakeServerBlob {
-    std::vector<std::string> segs;
-    std::size_t seg = 0, off = 0;
-    ISC_USHORT extra = 0;           // reported beyond what was copied
-    std::vector<ISC_USHORT> asked;  // buffer sizes asked for
-    std::vector<std::string> put;   // segments put
-};
-
-short get_segment(void* h, ISC_UCHAR* buf, ISC_USHORT size, ISC_USHORT* len) {
-    auto* f = static_cast<FakeServerBlob*>(h);
-    f->asked.push_back(size);
-    *len = 0;
-    if (f->seg >= f->segs.size()) return 0;  // blb_got_eof
-    const std::string& s = f->segs[f->seg];
-    std::size_t n = s.size() - f->off;
-    if (n > size) n = size;
-    std::memcpy(buf, s.data() + f->off, n);
-    f->off += n;
-    const bool whole = f->off == s.size();
-    if (whole) {
-        ++f->seg;
-        f->off = 0;
-    }
-    *len = static_cast<ISC_USHORT>(n + f->extra);
-    return whole ? 1 : -1;  // blb_got_full_segment or blb_got_fragment
-}
-
-void put_segment(void* h, const ISC_UCHAR* buf, ISC_USHORT size) {
-    static_cast<FakeServerBlob*>(h)->put.emplace_back(reinterpret_cast<const char*>(buf), size);
-}
-
-blobcallback record(FakeServerBlob* f) {
-    blobcallback r{};
-    r.blob_get_segment = &get_segment;
-    r.blob_put_segment = &put_segment;
-    r.blob_handle = f;
-    if (f != nullptr) {
-        r.blob_number_segments = static_cast<ISC_LONG>(f->segs.size());
-        for (const auto& s : f->segs) {
-            r.blob_total_length += static_cast<ISC_LONG>(s.size());
-            if (static_cast<ISC_LONG>(s.size()) > r.blob_max_segment) r.blob_max_segment = static_cast<ISC_LONG>(s.size());
-        }
-    }
-    return r;
-}
+blobcallback record(FakeRecord* f) { return f != nullptr ? f->record() : FakeRecord().record(true); }
 
 TEST(BlobCallback, NullRecordOrHandle) {
     legacy::CallbackBlobIn none(nullptr);
@@ -81,7 +36,7 @@ TEST(BlobCallback, NullRecordOrHandle) {
 }
 
 TEST(BlobCallback, ReadsSegmentsAndFragments) {
-    FakeServerBlob f;
+    FakeRecord f;
     f.segs = {"abc", std::string(70000, 'x'), "", "tail  "};
     blobcallback r = record(&f);
     legacy::CallbackBlobIn in(&r);
@@ -94,7 +49,7 @@ TEST(BlobCallback, ReadsSegmentsAndFragments) {
     EXPECT_EQ(t.text(), "abc" + std::string(70000, 'x') + "tail");
     for (ISC_USHORT a : f.asked) EXPECT_GE(a, 1);
     // A buffer larger than a segment length can be is asked for as 65535 bytes.
-    FakeServerBlob g;
+    FakeRecord g;
     g.segs = {std::string(70000, 'y')};
     blobcallback rg = record(&g);
     legacy::CallbackBlobIn ig(&rg);
@@ -110,7 +65,7 @@ TEST(BlobCallback, ReadsSegmentsAndFragments) {
 }
 
 TEST(BlobCallback, LengthReportedBeyondTheBufferIsClamped) {
-    FakeServerBlob f;
+    FakeRecord f;
     f.segs = {"abcdef"};
     f.extra = 1000;
     blobcallback r = record(&f);
@@ -122,7 +77,7 @@ TEST(BlobCallback, LengthReportedBeyondTheBufferIsClamped) {
 }
 
 TEST(BlobCallback, WritesSegments) {
-    FakeServerBlob f;
+    FakeRecord f;
     blobcallback r = record(&f);
     legacy::CallbackBlobOut out(&r);
     EXPECT_TRUE(out.write("ab", 2));
@@ -130,7 +85,7 @@ TEST(BlobCallback, WritesSegments) {
     EXPECT_FALSE(out.write(std::string(65536, 'z').data(), 65536));  // beyond a 16-bit length
     EXPECT_EQ(f.put, (std::vector<std::string>{"ab", ""}));
     // A routine through both adapters: blobcat of two server blobs.
-    FakeServerBlob x, y, o;
+    FakeRecord x, y, o;
     x.segs = {"one", std::string(70000, '1')};
     y.segs = {"two"};
     blobcallback rx = record(&x), ry = record(&y), ro = record(&o);

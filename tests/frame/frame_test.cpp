@@ -13,6 +13,9 @@
 namespace brindle::test {
 namespace {
 
+// A writer over a legacy result block, as the legacy front end hands a routine.
+frame::TextOut block_writer() { return frame::TextOut(&legacy::block_allocator, legacy::kTextCapacity); }
+
 TEST(Frame, ResultBlocksAndTheBoundedWriter) {
     reset_blocks();
     // NULL in gives NULL out before any block is taken; an answer takes exactly one.
@@ -29,10 +32,10 @@ TEST(Frame, ResultBlocksAndTheBoundedWriter) {
     fail_allocations(false);
     EXPECT_EQ(r, nullptr);
     reset_blocks();
-    frame::TextOut empty;
+    frame::TextOut empty = block_writer();
     EXPECT_EQ(text(empty.finish()), "");  // an empty text still takes its block
     EXPECT_EQ(stats().count, 1);
-    frame::TextOut out;  // and the writer never passes its capacity
+    frame::TextOut out = block_writer();  // and the writer never passes its capacity
     out.fill('x', 40000);
     out.put('y');
     out.append(std::string(100, 'z'));
@@ -50,7 +53,7 @@ TEST(Frame, VersionWithinItsDeclaredWidth) {
 }
 
 template <typename F> std::string written(F f) {
-    frame::TextOut out;
+    frame::TextOut out = block_writer();
     f(out);
     return *text(out.finish());
 }

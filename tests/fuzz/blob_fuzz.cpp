@@ -18,6 +18,7 @@
 
 #include "blob/reader.h"
 #include "fuzz/calls.h"
+#include "support/fake_blob.h"
 
 namespace {
 
@@ -33,97 +34,39 @@ uint64_t executions[kOpCount];
     std::abort();
 }
 
-class LyingBlob final : public frame::BlobIn {
-public:
-    explicit LyingBlob(Bytes& in) {
-        null_ = (in.u8() & 15) == 15;
-        const uint8_t n = in.u8() % 9;
-        for (uint8_t k = 0; k < n; ++k) {
-            const uint8_t mode = in.u8();
-            std::string s;
-            if ((mode & 3) == 1) {
-                in.take(in.u8(), s);
-            } else if ((mode & 3) >= 2) {
-                std::string pattern;
-                in.take(mode % 5 + 1, pattern);
-                if (pattern.empty()) pattern = " ";
-                const std::size_t len = (mode & 3) == 2 ? in.u16() : in.u32() % 200000;
-                while (s.size() < len) s.append(pattern, 0, len - s.size());
-            }
-            total_ += static_cast<int64_t>(s.size());
-            if (static_cast<int64_t>(s.size()) > max_) max_ = static_cast<int64_t>(s.size());
-            segs_.push_back(std::move(s));
+// A blob whose segments, reported counts and reads are what the input says.
+brindle::test::FakeBlobIn lying_blob(Bytes& in) {
+    const bool null = (in.u8() & 15) == 15;
+    const uint8_t n = in.u8() % 9;
+    std::vector<std::string> segs;
+    for (uint8_t k = 0; k < n; ++k) {
+        const uint8_t mode = in.u8();
+        std::string s;
+        if ((mode & 3) == 1) {
+            in.take(in.u8(), s);
+        } else if ((mode & 3) >= 2) {
+            std::string pattern;
+            in.take(mode % 5 + 1, pattern);
+            if (pattern.empty()) pattern = " ";
+            const std::size_t len = (mode & 3) == 2 ? in.u16() : in.u32() % 200000;
+            while (s.size() < len) s.append(pattern, 0, len - s.size());
         }
-        count_ = n;
-        const uint8_t flags = in.u8();
-        const int64_t options[] = {0, -1, INT64_MIN, INT64_MAX, INT32_MAX, INT32_MIN, total_ - 1, total_ + 1,
-                                   total_ / 2, total_ * 2 + 1, static_cast<int64_t>(in.u64())};
-        if (flags & 1) total_ = fuzz::pick(options, in.u8());
-        if (flags & 2) count_ = fuzz::pick(options, in.u8());
-        if (flags & 4) max_ = fuzz::pick(options, in.u8());
-        if (flags & 8) overclaim_ = 1 + in.u16();
-        if (flags & 16) empty_forever_ = true;
-        if (flags & 32) fail_from_ = 1 + in.u8();
+        segs.push_back(std::move(s));
     }
-
-    bool is_null() const noexcept override { return null_; }
-    int64_t total_length() const noexcept override { return total_; }
-    int64_t segment_count() const noexcept override { return count_; }
-    int64_t max_segment() const noexcept override { return max_; }
-
-    bool read(char* buf, std::size_t cap, std::size_t& got) noexcept override {
-        ++reads;
-        got = 0;
-        if (cap == 0) fault(op, "a read of 0 bytes");
-        if (cap > frame::kMaxSegment) fault(op, "a read of more than 65535 bytes");
-        std::memset(buf, 0xCD, cap);  // the whole buffer the reader declared
-        if (null_ || (fail_from_ > 0 && reads >= fail_from_)) return false;
-        if (seg_ >= segs_.size()) return empty_forever_;
-        const std::string& s = segs_[seg_];
-        std::size_t n = s.size() - off_;
-        if (n > cap) n = cap;
-        std::memcpy(buf, s.data() + off_, n);
-        off_ += n;
-        if (off_ >= s.size()) {
-            ++seg_;
-            off_ = 0;
-        }
-        got = n + overclaim_;
-        claimed += got < cap ? got : cap;
-        return true;
-    }
-
-    const char* op = "";
-    long reads = 0;
-    std::size_t claimed = 0;  // what the reads claimed, held to what was asked
-
-private:
-    bool null_ = false;
-    std::vector<std::string> segs_;
-    int64_t total_ = 0, count_ = 0, max_ = 0;
-    std::size_t seg_ = 0, off_ = 0;
-    std::size_t overclaim_ = 0;
-    bool empty_forever_ = false;
-    long fail_from_ = 0;
-};
-
-class SinkOut final : public frame::BlobOut {
-public:
-    explicit SinkOut(long fail_from) : fail_from_(fail_from) {}
-    bool write(const char* data, std::size_t n) noexcept override {
-        ++writes;
-        if (n > largest) largest = n;
-        if (fail_from_ > 0 && writes >= fail_from_) return false;
-        content.append(data, n);
-        return true;
-    }
-    std::string content;
-    std::size_t largest = 0;
-    long writes = 0;
-
-private:
-    long fail_from_;
-};
+    brindle::test::FakeBlobIn b(std::move(segs));
+    if (null) b.make_null();
+    const uint8_t flags = in.u8();
+    const int64_t total = b.total_length();
+    const int64_t options[] = {0, -1, INT64_MIN, INT64_MAX, INT32_MAX, INT32_MIN, total - 1, total + 1,
+                               total / 2, total * 2 + 1, static_cast<int64_t>(in.u64())};
+    if (flags & 1) b.report_total(fuzz::pick(options, in.u8()));
+    if (flags & 2) b.report_count(fuzz::pick(options, in.u8()));
+    if (flags & 4) b.report_max(fuzz::pick(options, in.u8()));
+    if (flags & 8) b.overclaim(1 + in.u16());
+    if (flags & 16) b.empty_forever();
+    if (flags & 32) b.fail_from_read(1 + in.u8());
+    return b;
+}
 
 void write_stats() {
     const char* path = std::getenv("BRINDLE_FUZZ_STATS");
@@ -167,8 +110,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     Bytes in(data, size);
     const std::size_t op = in.u8() % kOpCount;
     const char* name = kOps[op];
-    LyingBlob b(in);
-    b.op = name;
+    brindle::test::FakeBlobIn b = lying_blob(in);
     const std::size_t limit = blob::length_limit(b);
     ++executions[op];
     switch (op) {
@@ -209,10 +151,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
         case 3: {
             const std::size_t cap = 1 + in.u32() % 70000;
             std::unique_ptr<char[]> buf(new char[cap]);
-            SinkOut out(in.u8() % 8);
+            brindle::test::FakeBlobOut out;
+            out.fail_from_write(in.u8() % 8);
             blob::copy_blob(out, b, buf.get(), cap);
             if (out.largest > cap || out.largest > frame::kMaxSegment) fault(name, "a segment beyond its buffer");
-            if (out.content.size() > limit) fault(name, "copied past the reported length");
+            if (out.content().size() > limit) fault(name, "copied past the reported length");
             break;
         }
         default: {
@@ -220,12 +163,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
             std::string big;
             const std::size_t times = in.u8() % 8;
             for (std::size_t k = 0; k <= times; ++k) big += text;
-            SinkOut out(in.u8() % 4);
+            brindle::test::FakeBlobOut out;
+            out.fail_from_write(in.u8() % 4);
             const bool ok = blob::put_text(out, big);
             if (out.largest > frame::kMaxSegment) fault(name, "a segment longer than 65535 bytes");
-            if (ok && out.content != big) fault(name, "the text written differs");
+            if (ok && out.content() != big) fault(name, "the text written differs");
             break;
         }
     }
+    if (b.zero_asks != 0) fault(name, "a read of 0 bytes");
+    if (b.largest_ask > frame::kMaxSegment) fault(name, "a read of more than 65535 bytes");
     return 0;
 }

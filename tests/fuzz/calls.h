@@ -27,6 +27,7 @@
 #include <vector>
 
 #include "legacy/prototypes.h"
+#include "support/fake_blob.h"
 
 namespace brindle::fuzz {
 
@@ -207,41 +208,6 @@ inline frame::Timestamp timestamp_value(Bytes& in, uint8_t sel) noexcept {
     return t;
 }
 
-// An input blob behind a callback record, whose reported counts and reads may lie.
-struct FakeBlob {
-    std::vector<std::string> segs;
-    std::size_t seg = 0, off = 0;
-    bool overclaim = false;      // reports more bytes than it was asked for
-    bool empty_forever = false;  // after the segments, reads succeed with 0 bytes
-    uint8_t codes = 0;           // 0: as the engine (fragment, full); 1: always full; 2: data with end
-    long calls = 0;
-    blobcallback record{};
-
-    static short get(void* h, ISC_UCHAR* buf, ISC_USHORT size, ISC_USHORT* len) {
-        auto* b = static_cast<FakeBlob*>(h);
-        ++b->calls;
-        // The whole buffer the caller declared is written, so a declared size larger than
-        // the buffer shows.
-        if (size > 0) std::memset(buf, 0xCD, size);
-        *len = 0;
-        if (b->seg >= b->segs.size()) return b->empty_forever ? 1 : 0;
-        const std::string& s = b->segs[b->seg];
-        std::size_t n = s.size() - b->off;
-        const bool partial = n > size;
-        if (partial) n = size;
-        if (n > 0) std::memcpy(buf, s.data() + b->off, n);
-        b->off += n;
-        if (b->off >= s.size()) {
-            ++b->seg;
-            b->off = 0;
-        }
-        *len = static_cast<ISC_USHORT>(b->overclaim ? (size < 65535 ? size + 1 : 65535) : n);
-        if (b->codes == 2 && b->seg >= b->segs.size()) return 0;
-        return partial && b->codes == 0 ? -1 : 1;
-    }
-    static ISC_LONG seek(void*, ISC_USHORT, ISC_LONG) { return 0; }
-};
-
 inline int32_t lie(Bytes& in, int64_t truth) noexcept {
     const int64_t options[] = {0, -1, INT32_MIN, INT32_MAX, truth - 1, truth + 1, truth / 2, truth * 2 + 1,
                                static_cast<int32_t>(in.u32()), 65535, 65536};
@@ -278,10 +244,10 @@ inline blobcallback* blob_arg(Bytes& in, Store& st, uint8_t sel) {
     if ((sel & 15) == 14) {
         // A NULL blob: a record without a handle.
         auto rec = std::make_unique<blobcallback>();
-        rec->blob_get_segment = &FakeBlob::get;
+        rec->blob_get_segment = &test::FakeRecord::get;
         return st.keep(std::move(rec));
     }
-    auto b = std::make_unique<FakeBlob>();
+    auto b = std::make_unique<test::FakeRecord>();
     b->segs = blob_segments(in);
     const auto nsegs = static_cast<int64_t>(b->segs.size());
     int64_t total = 0, longest = 0;
@@ -290,32 +256,17 @@ inline blobcallback* blob_arg(Bytes& in, Store& st, uint8_t sel) {
         longest = std::max(longest, static_cast<int64_t>(s.size()));
     }
     const uint8_t flags = in.u8();
-    b->record.blob_get_segment = &FakeBlob::get;
-    b->record.blob_total_length = (flags & 1) ? lie(in, total) : static_cast<ISC_LONG>(total);
-    b->record.blob_number_segments = (flags & 2) ? lie(in, nsegs) : static_cast<ISC_LONG>(nsegs);
-    b->record.blob_max_segment = (flags & 4) ? lie(in, longest) : static_cast<ISC_LONG>(longest);
+    blobcallback& record = b->record();
+    record.blob_total_length = (flags & 1) ? lie(in, total) : static_cast<ISC_LONG>(total);
+    record.blob_number_segments = (flags & 2) ? lie(in, nsegs) : static_cast<ISC_LONG>(nsegs);
+    record.blob_max_segment = (flags & 4) ? lie(in, longest) : static_cast<ISC_LONG>(longest);
     b->overclaim = (flags & 8) != 0;
     b->empty_forever = (flags & 16) != 0;
     b->codes = (flags >> 5) & 3;
-    if (b->codes == 3) b->record.blob_get_segment = nullptr;
-    b->record.blob_lseek = (flags & 128) ? nullptr : &FakeBlob::seek;
-    FakeBlob* raw = st.keep(std::move(b));
-    raw->record.blob_handle = raw;
-    return &raw->record;
+    if (b->codes == 3) record.blob_get_segment = nullptr;
+    if ((flags & 128) != 0) record.blob_lseek = nullptr;
+    return &st.keep(std::move(b))->rec;
 }
-
-// An output blob: collects what the function writes.
-struct FakeOut {
-    std::string content;
-    long segments = 0;
-    blobcallback record{};
-    static void put(void* h, const ISC_UCHAR* buf, ISC_USHORT size) {
-        auto* o = static_cast<FakeOut*>(h);
-        ++o->segments;
-        // Every declared byte is read, so a declared size beyond the buffer shows.
-        if (size > 0) o->content.append(reinterpret_cast<const char*>(buf), size);
-    }
-};
 
 template <Kind K>
 legacy::Param<K> make(Bytes& in, Store& st) {
@@ -357,13 +308,13 @@ Outcome invoke(Bytes& in, Store& st) {
     std::tuple<legacy::Param<A>...> p{make<A>(in, st)...};
     Outcome o;
     if constexpr (T == Travel::param) {
-        auto* out = st.keep(std::make_unique<FakeOut>());
-        out->record.blob_put_segment = &FakeOut::put;
-        out->record.blob_handle = (in.u8() & 15) == 15 ? nullptr : out;
-        blobcallback* r = std::apply([&](auto... a) { return F(a..., &out->record); }, p);
+        auto* out = st.keep(std::make_unique<test::FakeRecord>());
+        out->record();
+        out->rec.blob_handle = (in.u8() & 15) == 15 ? nullptr : out;
+        blobcallback* r = std::apply([&](auto... a) { return F(a..., &out->rec); }, p);
         o.null = r == nullptr;
-        if (r != nullptr && r != &out->record) o.violation = "a blob result other than the output record";
-        if (r != nullptr) o.value = out->content;
+        if (r != nullptr && r != &out->rec) o.violation = "a blob result other than the output record";
+        if (r != nullptr) o.value = out->content();
     } else {
         auto r = std::apply(F, p);
         if constexpr (T == Travel::value) {
@@ -378,7 +329,7 @@ Outcome invoke(Bytes& in, Store& st) {
             o.block = const_cast<void*>(static_cast<const void*>(r));
             if (r == nullptr) return o;
             if constexpr (R == Kind::text) {
-                const void* nul = std::memchr(r, 0, frame::kBlockSize);
+                const void* nul = std::memchr(r, 0, legacy::kBlockSize);
                 if (nul == nullptr) {
                     o.violation = "a text result without its NUL in the block";
                 } else {

@@ -35,7 +35,7 @@
 
 #include "frame/registry.h"
 #include "fuzz/driver.h"
-#include "fuzz/server.h"
+#include "support/fake_server.h"
 #include "udr/adapter.h"
 #include "udr/layout.h"
 
@@ -46,13 +46,14 @@ namespace {
 
 using namespace brindle;
 using namespace brindle::fuzz;
+namespace server = brindle::test::server;
 using frame::Width;
 using frame::WidthRule;
 using udr::Field;
 using udr::Layout;
-using udr::fakes::Decl;
-using udr::fakes::FakeMetadata;
-using udr::fakes::Message;
+using server::Decl;
+using server::FakeMetadata;
+using server::Message;
 
 // Each row's width rule, in the order of the adapter's table.
 #define BRINDLE_FUZZ_WIDTH(sql, entry, routine, result, travel, args, width, nulls, traits, summary, example, \
@@ -105,7 +106,7 @@ unsigned bound(const Width& w, const unsigned* widths) noexcept {
 Decl decl_of(Kind k, unsigned width) noexcept {
     switch (k) {
         case Kind::text:
-        case Kind::text_n: return udr::fakes::varchar(width);
+        case Kind::text_n: return server::varchar(width);
         case Kind::int_:
         case Kind::int_n: return {udr::kSqlLong};
         case Kind::smallint: return {udr::kSqlShort};
@@ -232,20 +233,8 @@ bool well_formed(const intptr_t* v) noexcept {
     return false;
 }
 
-bool says(const intptr_t* v, intptr_t code) noexcept {
-    for (int n = 0; n < 64 && *v != isc_arg_end; ++n, v += 2) {
-        if (*v == isc_arg_gds && v[1] == code) return true;
-        if (*v == isc_arg_cstring) ++v;
-    }
-    return false;
-}
-
-struct LocalStatus {
-    Firebird::IStatus* raw = Firebird::fb_get_master_interface()->getStatus();
-    udr::Status wrapper{raw};
-    ~LocalStatus() { raw->dispose(); }
-    bool errors() const { return (wrapper.getState() & Firebird::IStatus::STATE_ERRORS) != 0; }
-};
+using server::LocalStatus;
+using server::says;
 
 // True when before and after hold the same bytes outside the two ranges [from, to).
 bool untouched_but(const unsigned char* before, const unsigned char* after, std::size_t n,

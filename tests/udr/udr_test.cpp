@@ -8,13 +8,13 @@
 
 #include "udr/fb_blob.h"
 #include "udr/layout.h"
-#include "udr/fakes.h"
+#include "support/fake_server.h"
 
 namespace brindle::udr {
 namespace {
 
+namespace fakes = ::brindle::test::server;
 using fakes::Decl;
-using fakes::FakeBlob;
 using fakes::FakeMetadata;
 using fakes::MemoryHost;
 using fakes::Message;
@@ -27,12 +27,7 @@ const Decl kStamp{kSqlTimestamp};
 const Decl kDate{kSqlDate};
 const Decl kBlob{kSqlBlob};
 
-// A status for calls on the fakes, from the client library's master interface.
-struct LocalStatus {
-    Firebird::IStatus* raw = Firebird::fb_get_master_interface()->getStatus();
-    Status wrapper{raw};
-    ~LocalStatus() { raw->dispose(); }
-};
+using fakes::LocalStatus;
 
 // One declaration of an entry point, its layout read as the plugin reads it, and its messages.
 struct Declared {
@@ -248,7 +243,7 @@ TEST(UdrCall, BlobsInAndOut) {
 TEST(UdrBlob, ServerBlobsThroughTheSegmentInterface) {
     LocalStatus st;
     BlobStatus bs{&st.wrapper};
-    FakeBlob* blob = new FakeBlob({"abc", std::string(70000, 'y'), ""});
+    auto* blob = new fakes::Blob({"abc", std::string(70000, 'y'), ""}, {});
     blob->addRef();  // kept to look at after the adapter has closed it
     {
         FbBlobIn in;
@@ -273,7 +268,7 @@ TEST(UdrBlob, ServerBlobsThroughTheSegmentInterface) {
     EXPECT_EQ(blob->refs(), 1);
     delete blob;
 
-    FakeBlob* failing = new FakeBlob({"abc", "def"}, 1);
+    auto* failing = new fakes::Blob({"abc", "def"}, fakes::Lies{.fail_at = 2});  // the second read fails
     FbBlobIn in;
     in.attach(failing, &bs);
     std::size_t n = 0;

@@ -1,7 +1,8 @@
-// A server in memory for the UDR front end, as far as one call sees it: the plugin's
-// registration, a routine's metadata, the call's context, attachment and transaction, and
-// blobs that fail, throw or lie as the fuzz input says. The message metadata and messages
-// are the unit tests' (tests/udr/fakes.h).
+// A server in memory for the UDR front end, as far as one call sees it, for the unit tests and
+// the fuzz targets alike: message metadata and messages laid out as the server lays them out,
+// the plugin's registration, a routine's metadata, the call's context, attachment and
+// transaction, IBlob objects that fail, throw or lie as they are told, and a BlobHost over
+// blobs in memory.
 //
 // Every object counts its references: after a call, each blob the adapter opened or created
 // must have been released exactly once, and the attachment and transaction given back.
@@ -10,20 +11,172 @@
 #include <firebird/Interface.h>
 #include <ibase.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <deque>
 #include <map>
 #include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
-#include "udr/fakes.h"
+#include "support/fake_blob.h"
+#include "udr/adapter.h"
 
-namespace brindle::fuzz::server {
+namespace brindle::test::server {
 
+using udr::BlobHost;
+using udr::BlobId;
+using udr::Field;
+using udr::kSqlDate;
+using udr::kSqlLong;
+using udr::kSqlShort;
+using udr::kSqlTime;
+using udr::kSqlVarying;
 using Status = Firebird::CheckStatusWrapper;
-using udr::fakes::set_error;
+
+// One field as a declaration describes it.
+struct Decl {
+    unsigned type;
+    unsigned length = 0;  // 0: the type's own size
+    unsigned charset = 0;
+    int scale = 0;
+};
+
+inline unsigned size_of(const Decl& d) {
+    if (d.length != 0) return d.length;
+    switch (d.type) {
+        case kSqlShort: return 2;
+        case kSqlLong:
+        case kSqlDate:
+        case kSqlTime: return 4;
+        default: return 8;
+    }
+}
+
+inline Decl varchar(unsigned n, unsigned charset = 0) { return {kSqlVarying, n, charset, 0}; }
+
+// Message metadata over a list of fields: each field aligned, its NULL flag after it.
+class FakeMetadata final : public Firebird::IMessageMetadataImpl<FakeMetadata, Status> {
+public:
+    explicit FakeMetadata(std::vector<Decl> decls) : decls_(std::move(decls)) {
+        unsigned at = 0;
+        for (const Decl& d : decls_) {
+            const unsigned align = d.type == kSqlVarying ? 2 : size_of(d) >= 8 ? 8 : size_of(d);
+            at = (at + align - 1) / align * align;
+            offsets_.push_back(at);
+            at += size_of(d) + (d.type == kSqlVarying ? 2 : 0);
+            at = (at + 1) / 2 * 2;
+            nulls_.push_back(at);
+            at += 2;
+        }
+        length_ = at;
+    }
+
+    void addRef() override { ++refs_; }
+    int release() override { return --refs_; }
+    unsigned getCount(Status*) override { return static_cast<unsigned>(decls_.size()); }
+    const char* getField(Status*, unsigned) override { return ""; }
+    const char* getRelation(Status*, unsigned) override { return ""; }
+    const char* getOwner(Status*, unsigned) override { return ""; }
+    const char* getAlias(Status*, unsigned) override { return ""; }
+    unsigned getType(Status*, unsigned i) override { return decls_.at(i).type + 1; }  // nullable bit set
+    FB_BOOLEAN isNullable(Status*, unsigned) override { return FB_TRUE; }
+    int getSubType(Status*, unsigned) override { return 0; }
+    unsigned getLength(Status*, unsigned i) override { return size_of(decls_.at(i)); }
+    int getScale(Status*, unsigned i) override { return decls_.at(i).scale; }
+    unsigned getCharSet(Status*, unsigned i) override { return decls_.at(i).charset; }
+    unsigned getOffset(Status*, unsigned i) override { return offsets_.at(i); }
+    unsigned getNullOffset(Status*, unsigned i) override { return nulls_.at(i); }
+    Firebird::IMetadataBuilder* getBuilder(Status*) override { return nullptr; }
+    unsigned getMessageLength(Status*) override { return length_; }
+
+    int refs() const { return refs_; }
+
+private:
+    std::vector<Decl> decls_;
+    std::vector<unsigned> offsets_, nulls_;
+    unsigned length_ = 0;
+    int refs_ = 1;
+};
+
+// A message buffer with the layout of a field list.
+class Message {
+public:
+    Message(const Field* fields, unsigned count, unsigned length)
+        : fields_(fields, fields + count), bytes_(length + 16, 0xA5) {
+        for (const Field& f : fields_) set_null(f, false);
+    }
+    unsigned char* data() { return bytes_.data(); }
+    const Field& field(unsigned i) const { return fields_.at(i); }
+
+    void set_null(unsigned i, bool null = true) { set_null(fields_.at(i), null); }
+    bool is_null(unsigned i) const {
+        int16_t flag;
+        std::memcpy(&flag, bytes_.data() + fields_.at(i).null_offset, 2);
+        return flag != 0;
+    }
+    void text(unsigned i, const std::string& s) {
+        const Field& f = fields_.at(i);
+        const auto n = static_cast<uint16_t>(s.size());
+        std::memcpy(bytes_.data() + f.offset, &n, 2);
+        std::memcpy(bytes_.data() + f.offset + 2, s.data(), s.size());
+    }
+    std::string text(unsigned i) const {
+        const Field& f = fields_.at(i);
+        uint16_t n;
+        std::memcpy(&n, bytes_.data() + f.offset, 2);
+        return std::string(reinterpret_cast<const char*>(bytes_.data() + f.offset + 2), n);
+    }
+    template <typename V> void value(unsigned i, const V& v) { std::memcpy(bytes_.data() + fields_.at(i).offset, &v, sizeof v); }
+    template <typename V> V value(unsigned i) const {
+        V v;
+        std::memcpy(&v, bytes_.data() + fields_.at(i).offset, sizeof v);
+        return v;
+    }
+    // The byte just past a field's room, which nothing may touch.
+    unsigned char past(unsigned i) const {
+        const Field& f = fields_.at(i);
+        std::size_t at = f.offset + f.length + (f.type == kSqlVarying ? 2 : 0);
+        if (at == f.null_offset) at += 2;  // the field's own null flag may follow it directly
+        return bytes_.at(at);
+    }
+
+private:
+    void set_null(const Field& f, bool null) {
+        const int16_t flag = null ? -1 : 0;
+        std::memcpy(bytes_.data() + f.null_offset, &flag, 2);
+    }
+    std::vector<Field> fields_;
+    std::vector<unsigned char> bytes_;
+};
+
+// A status from the client library's master interface, for calls on the fakes.
+struct LocalStatus {
+    Firebird::IStatus* raw = Firebird::fb_get_master_interface()->getStatus();
+    Status wrapper{raw};
+    LocalStatus() = default;
+    LocalStatus(const LocalStatus&) = delete;
+    LocalStatus& operator=(const LocalStatus&) = delete;
+    ~LocalStatus() { raw->dispose(); }
+    bool errors() const { return (wrapper.getState() & Firebird::IStatus::STATE_ERRORS) != 0; }
+};
+
+// True when the status vector holds the engine code.
+inline bool says(const intptr_t* v, intptr_t code) noexcept {
+    for (int n = 0; n < 64 && *v != isc_arg_end; ++n, v += 2) {
+        if (*v == isc_arg_gds && v[1] == code) return true;
+        if (*v == isc_arg_cstring) ++v;
+    }
+    return false;
+}
+
+// Sets an error in a status, as a failing server call does.
+inline void set_error(Status* status) {
+    static const intptr_t v[] = {isc_arg_gds, isc_io_error, isc_arg_end};
+    status->setErrors(v);
+}
 
 // What a blob does wrong; all zero is an honest blob.
 struct Lies {
@@ -302,4 +455,40 @@ public:
     void registerTrigger(Status*, const char*, Firebird::IUdrTriggerFactory*) override {}
 };
 
-}  // namespace brindle::fuzz::server
+// A BlobHost over blobs held in memory by id: the adapter's view of the server's blobs.
+class MemoryHost final : public BlobHost {
+public:
+    class Out final : public frame::BlobOut {
+    public:
+        bool write(const char* data, std::size_t n) noexcept override {
+            text.append(data, n);
+            return true;
+        }
+        std::string text;
+    };
+
+    std::map<uint32_t, std::string> blobs;  // by the id's low word
+    std::deque<FakeBlobIn> opened;
+    Out out;
+    bool fail_open = false, fail_create = false, fail = false;
+    bool out_kept = false, out_cancelled = false;
+
+    frame::BlobIn* open(const BlobId& id) noexcept override {
+        auto it = blobs.find(id.low);
+        if (fail_open || it == blobs.end()) return nullptr;
+        opened.emplace_back(it->second);
+        return &opened.back();
+    }
+    frame::BlobOut* create() noexcept override { return fail_create ? nullptr : &out; }
+    bool finish_out(bool keep, BlobId& id) noexcept override {
+        (keep ? out_kept : out_cancelled) = true;
+        if (keep) {
+            id = BlobId{0, 777};
+            blobs[777] = out.text;
+        }
+        return true;
+    }
+    bool failed() const noexcept override { return fail; }
+};
+
+}  // namespace brindle::test::server
