@@ -72,6 +72,10 @@ public:
     unsigned getNullOffset(Status*, unsigned i) override { return nulls_.at(i); }
     Firebird::IMetadataBuilder* getBuilder(Status*) override { return nullptr; }
     unsigned getMessageLength(Status*) override { return length_; }
+#if FB_API_VER >= 40  // Firebird 4's interface adds these
+    unsigned getAlignment(Status*) override { return 8; }
+    unsigned getAlignedLength(Status*) override { return (length_ + 7) / 8 * 8; }
+#endif
 
     int refs() const { return refs_; }
 
@@ -198,6 +202,10 @@ public:
         release();
     }
     int seek(Status*, int, int) override { return 0; }
+#if FB_API_VER >= 40  // Firebird 4's interface keeps the old entries under these names
+    void deprecatedCancel(Status* status) override { cancel(status); }
+    void deprecatedClose(Status* status) override { close(status); }
+#endif
 
     const std::vector<std::string>& segments() const { return segments_; }
     bool closed() const { return closed_; }
