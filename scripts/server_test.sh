@@ -28,7 +28,7 @@ if (exec 3<>/dev/tcp/127.0.0.1/3050) 2>/dev/null; then
   exit 2
 fi
 # ISC_USER and ISC_PASSWORD of SYSDBA, as the package generated them.
-# shellcheck disable=SC1091
+# shellcheck disable=SC1090,SC1091
 . "/etc/firebird/$v/SYSDBA.password"
 export ISC_USER ISC_PASSWORD
 sysdba_password=$ISC_PASSWORD
