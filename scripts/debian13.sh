@@ -123,7 +123,8 @@ case "${1:-}" in
     make_root "$root"
     mkdir -p "$root/src"
     # The work tree as a clone would give it, with the changes not yet committed.
-    (cd "$here/.." && git ls-files -z --cached --others --exclude-standard | xargs -0 cp --parents -t "$root/src")
+    (cd "$here/.." && git ls-files -z --cached --others --exclude-standard |
+      while IFS= read -r -d '' f; do [ ! -e "$f" ] || printf '%s\0' "$f"; done | xargs -0 cp --parents -t "$root/src")
     run_in "$root" -- sh -c 'cd /src && exec "$@"' sh "$@"
     ;;
   *) sed -n '2,23p' "$0" | sed 's/^# \{0,1\}//' >&2; exit 2 ;;
