@@ -110,6 +110,10 @@ public:
         release();
     }
     int seek(Status*, int, int) override { return 0; }
+#if FB_API_VER >= 40  // Firebird 4's interface keeps the old entries under these names
+    void deprecatedCancel(Status* status) override { cancel(status); }
+    void deprecatedClose(Status* status) override { close(status); }
+#endif
 
     int refs() const { return refs_; }
     bool closed() const { return closed_; }
@@ -156,6 +160,11 @@ public:
     Firebird::ITransaction* join(Status*, Firebird::ITransaction*) override { return nullptr; }
     Firebird::ITransaction* validate(Status*, Firebird::IAttachment*) override { return nullptr; }
     Firebird::ITransaction* enterDtc(Status*) override { return nullptr; }
+#if FB_API_VER >= 40  // Firebird 4's interface adds these
+    void deprecatedCommit(Status*) override {}
+    void deprecatedRollback(Status*) override {}
+    void deprecatedDisconnect(Status*) override {}
+#endif
     int refs() const { return refs_; }
 
 private:
@@ -229,6 +238,19 @@ public:
     void ping(Status*) override {}
     void detach(Status*) override {}
     void dropDatabase(Status*) override {}
+#if FB_API_VER >= 40  // Firebird 4's interface adds these
+    void deprecatedDetach(Status*) override {}
+    void deprecatedDropDatabase(Status*) override {}
+    unsigned getIdleTimeout(Status*) override { return 0; }
+    void setIdleTimeout(Status*, unsigned) override {}
+    unsigned getStatementTimeout(Status*) override { return 0; }
+    void setStatementTimeout(Status*, unsigned) override {}
+    Firebird::IBatch* createBatch(Status*, Firebird::ITransaction*, unsigned, const char*, unsigned,
+                                  Firebird::IMessageMetadata*, unsigned, const unsigned char*) override {
+        return nullptr;
+    }
+    Firebird::IReplicator* createReplicator(Status*) override { return nullptr; }
+#endif
 
 private:
     int refs_ = 1;
