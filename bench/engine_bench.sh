@@ -32,7 +32,7 @@ work=$(mktemp -d)
 [ -z "${BENCH_KEEP:-}" ] || echo "work folder: $work" >&2
 trap '[ -n "${BENCH_KEEP:-}" ] || rm -rf "$work"' EXIT
 bash "$here/../scripts/fbroot.sh" "$work/root" "$build" "$build/bench" "$build/bench/libbrindle_floor.so"
-isql=$(command -v isql-fb || command -v isql)
+read -r _ _ _ isql <<< "$(bash "$here/../scripts/fbroot.sh" --engine)"  # the program itself, not a wrapper
 export FIREBIRD="$work/root" FIREBIRD_LOCK="$work/lock" ISC_USER=SYSDBA
 use_cg=0
 [ "$cg_rows" -gt 1 ] && command -v valgrind > /dev/null && use_cg=1

@@ -5,8 +5,8 @@
 #   demo.sh [udr | legacy]     (udr, the default: libbrindle_udr.so; legacy: Brindle_FB.so)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/deps.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
+bash scripts/deps.sh demo
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRINDLE_TESTS=OFF > /dev/null
 front=${1:-udr}
 case "$front" in
   udr) targets=(brindle_udr_module brindle_udr_sql) module=build/libbrindle_udr.so declare=build/sql/brindle_udr_declare.sql
@@ -19,7 +19,7 @@ cmake --build build --target "${targets[@]}" -j "$(nproc 2>/dev/null || echo 2)"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 bash scripts/fbroot.sh "$work/root" "$module"
-isql=$(command -v isql-fb || command -v isql)
+read -r _ version _ isql <<< "$(bash scripts/fbroot.sh --engine)"
 {
   echo "set bail on;"
   echo "create database '$work/demo.fdb' user 'SYSDBA' default character set NONE;"
@@ -27,7 +27,7 @@ isql=$(command -v isql-fb || command -v isql)
   echo "set list on;"
   cat scripts/demo.sql
 } > "$work/demo.sql"
-echo "Database: $work/demo.fdb (embedded engine, removed afterwards)"
+echo "Database: $work/demo.fdb (Firebird $version, embedded engine, removed afterwards)"
 echo "Declared $(grep -c "$count" "$declare") functions from ${module_file:-$module} ($front front end)"
 echo "(the functions work on 8-bit text; names in Windows-1252 are shown converted to UTF-8)"
 if command -v iconv > /dev/null; then

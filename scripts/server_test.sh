@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# The functions through Debian's Firebird 3 server over TCP, as a user other than the owner sees them:
+# The functions through Debian's Firebird server (3.0 on Debian 12, 4.0 on Debian 13: the one
+# installed) over TCP, as a user other than the owner sees them:
 #   server_test.sh [build dir]        (default build; run as root)
-# Installs firebird3.0-server with apt when it is missing, installs the built modules where the
+# Installs firebirdX.Y-server with apt when it is missing, installs the built modules where the
 # server looks for them (cmake --install; the scripts and brindle-register go to a scratch
 # prefix), starts the packaged server by hand as the firebird user (no init system needed) on
 # port 3050 with the SYSDBA password the package generated, then over localhost:/path registers
@@ -17,17 +18,18 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=$(cd "${1:-build}" && pwd)
 [ "$(id -u)" -eq 0 ] || { echo "server_test.sh: run as root (it installs into the engine's directories)" >&2; exit 2; }
-if ! dpkg-query -W -f='${Status}' firebird3.0-server 2>/dev/null | grep -q "install ok installed"; then
+read -r _ v _ isql <<< "$(bash scripts/fbroot.sh --engine)"
+if ! dpkg-query -W -f='${Status}' "firebird$v-server" 2>/dev/null | grep -q "install ok installed"; then
   apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends firebird3.0-server > /dev/null
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "firebird$v-server" > /dev/null
 fi
 if (exec 3<>/dev/tcp/127.0.0.1/3050) 2>/dev/null; then
   echo "server_test.sh: something already listens on port 3050; stop it first" >&2
   exit 2
 fi
 # ISC_USER and ISC_PASSWORD of SYSDBA, as the package generated them.
-# shellcheck disable=SC1091
-. /etc/firebird/3.0/SYSDBA.password
+# shellcheck disable=SC1090,SC1091
+. "/etc/firebird/$v/SYSDBA.password"
 export ISC_USER ISC_PASSWORD
 sysdba_password=$ISC_PASSWORD
 
@@ -52,22 +54,23 @@ trap cleanup EXIT
 trap 'exit 1' INT TERM HUP
 
 cmake --install "$build" --prefix "$work/prefix" > "$work/install.log"
-for f in $(grep -o '/usr/lib/[^ ]*firebird/3.0/[^ ]*\.so' "$work/install.log" | sort -u); do
+for f in $(grep -o "/usr/lib/[^ ]*firebird/$v/[^ ]*\.so" "$work/install.log" | sort -u); do
   grep -q "Up-to-date: $f" "$work/install.log" || installed+=("$f")
 done
 udr=$(grep -o '/usr/lib/[^ ]*/plugins/udr/libbrindle_udr.so' "$work/install.log" | head -1)
 [ -f "$udr" ] || { cat "$work/install.log"; echo "server_test.sh: the UDR module was not installed" >&2; exit 1; }
 register="timeout 60 $work/prefix/bin/brindle-register"
 # The legacy front end needs the module's directory allowed, as the package's postinst says.
-conf=/etc/firebird/3.0/firebird.conf
+conf=/etc/firebird/$v/firebird.conf
 cp "$conf" "$work/firebird.conf"
-# The first UdfAccess line is the one the server takes: the stock one is changed.
+# The first UdfAccess line is the one the server takes: the stock one is changed (Firebird 4.0
+# has it commented out: then one is added).
 udf_dir=$(dirname "$(grep -o '/usr/lib/[^ ]*/UDF/Brindle_FB.so' "$work/install.log" | head -1)")
 sed -i "s|^UdfAccess[[:space:]]*=.*|UdfAccess = Restrict $udf_dir|" "$conf"
 grep -q "^UdfAccess = Restrict $udf_dir\$" "$conf" || printf 'UdfAccess = Restrict %s\n' "$udf_dir" >> "$conf"
 
-mkdir -p /run/firebird3.0
-chown firebird:firebird /run/firebird3.0
+mkdir -p "/run/firebird$v"
+chown firebird:firebird "/run/firebird$v"
 setpriv --reuid firebird --regid firebird --init-groups /usr/sbin/firebird > "$work/server.log" 2>&1 &
 server=$!
 for _ in $(seq 50); do
@@ -86,12 +89,12 @@ check() {  # check <what> <command...>
 as() {  # as <user> <password> <role or -> <statements>: output of isql over TCP
   local role=()
   [ "$3" = - ] || role=(-role "$3")
-  printf 'set list on;\n%s\n' "$4" | timeout 60 isql-fb -q -user "$1" -password "$2" "${role[@]}" "$db" 2>&1
+  printf 'set list on;\n%s\n' "$4" | timeout 60 "$isql" -q -user "$1" -password "$2" "${role[@]}" "$db" 2>&1
 }
 calls="select version() as v, mid('abcdef', 1, 3) as m, stringlength('abcd') as n,
   encodedate(2008, 3, 14) as d, blobsize(strblob('abc')) as b from rdb\$database;"
 
-printf "create database '%s' user 'SYSDBA' password '%s';\n" "$db" "$sysdba_password" | timeout 60 isql-fb -q
+printf "create database '%s' user 'SYSDBA' password '%s';\n" "$db" "$sysdba_password" | timeout 60 "$isql" -q
 as SYSDBA "$sysdba_password" - "create or alter user brindle_user set password 'bu-pass';
   create or alter user brindle_other set password 'bo-pass';
   create role brindle_users; grant brindle_users to brindle_user; commit;" > "$work/users" ||
@@ -116,7 +119,7 @@ check "the second user no longer has them" grep -q -i "function unknown" "$work/
 
 # Legacy declarations over TCP, switched to UDR in place under a view that uses them.
 db=localhost:$work/db/legacy.fdb
-printf "create database '%s' user 'SYSDBA' password '%s';\n" "$db" "$sysdba_password" | timeout 60 isql-fb -q
+printf "create database '%s' user 'SYSDBA' password '%s';\n" "$db" "$sysdba_password" | timeout 60 "$isql" -q
 $register "$db" --legacy | tee "$work/out"
 check "declared through the legacy module" grep -q "VERSION() through the legacy front end: zelko" "$work/out"
 as SYSDBA "$sysdba_password" - "create view v_mid as select cast(mid('abcdef', 1, 3) as varchar(10)) as m

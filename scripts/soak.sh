@@ -14,7 +14,7 @@ jobs=$(nproc 2>/dev/null || echo 2)
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRINDLE_TESTS=ON -DBRINDLE_INTEGRATION=ON \
   -DBRINDLE_SANITIZE=OFF > /dev/null
 cmake --build "$build" -j "$jobs" --target Brindle_FB brindle_udr_module brindle_soak brindle_sql brindle_udr_sql
-isql=$(command -v isql-fb || command -v isql)
+read -r _ _ _ isql <<< "$(bash scripts/fbroot.sh --engine)"  # the program itself, not a wrapper
 b=$(cd "$build" && pwd)
 bash tests/soak/run_soak.sh "$isql" "$b/tests/soak/brindle_soak" "$b/Brindle_FB.so" "$b/sql/brindle_declare.sql" \
   "$b/generated/examples.sql" "$seconds" 8 "$growth"

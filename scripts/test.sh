@@ -4,35 +4,38 @@
 #      each front end (scripts/soak.sh SECONDS for a long one);
 #   2. g++ with AddressSanitizer and UndefinedBehaviorSanitizer: the unit tests (leaks checked)
 #      and the whole SQL suite with the sanitized module loaded into the engine;
-#   3. clang 14 with AddressSanitizer and UndefinedBehaviorSanitizer: the unit tests, leaks checked;
-#   4. clang 14 with ThreadSanitizer: the thread test and the random-number and UUID tests;
-#   5. a short fuzz pass over every function of both front ends and the blob reader (clang 14,
+#   3. clang with AddressSanitizer and UndefinedBehaviorSanitizer: the unit tests, leaks checked;
+#   4. clang with ThreadSanitizer: the thread test and the random-number and UUID tests;
+#   5. a short fuzz pass over every function of both front ends and the blob reader (clang,
 #      libFuzzer).
+# clang is the release's (14 on Debian 12, 19 on Debian 13), as scripts/deps.sh installs it;
+# every build treats warnings as errors (BRINDLE_WERROR).
 # BRINDLE_BUILD_DIR (default build) names the build folders: build, build-san, build-clang-san,
 # build-tsan, build-fuzz. BRINDLE_FUZZ_SECONDS (default 30) is the time of each fuzz target.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/deps.sh
+bash scripts/deps.sh test
+clangxx=$(bash scripts/deps.sh --clang)
 jobs=$(nproc 2>/dev/null || echo 2)
 b=${BRINDLE_BUILD_DIR:-build}
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-cmake -S . -B "$b" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRINDLE_TESTS=ON -DBRINDLE_INTEGRATION=ON -DBRINDLE_BENCH=ON > /dev/null
+cmake -S . -B "$b" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRINDLE_WERROR=ON -DBRINDLE_TESTS=ON -DBRINDLE_INTEGRATION=ON -DBRINDLE_BENCH=ON > /dev/null
 cmake --build "$b" -j "$jobs"
 (cd "$b" && ctest --output-on-failure -j "$jobs")
 
-cmake -S . -B "$b-san" -DCMAKE_BUILD_TYPE=Debug -DBRINDLE_TESTS=ON -DBRINDLE_SANITIZE=ON -DBRINDLE_INTEGRATION=ON -DBRINDLE_BENCH=OFF > /dev/null
+cmake -S . -B "$b-san" -DCMAKE_BUILD_TYPE=Debug -DBRINDLE_WERROR=ON -DBRINDLE_TESTS=ON -DBRINDLE_SANITIZE=ON -DBRINDLE_INTEGRATION=ON -DBRINDLE_BENCH=OFF > /dev/null
 cmake --build "$b-san" -j "$jobs"
 (cd "$b-san" && ctest --output-on-failure -j "$jobs")
 
 # Only the unit tests in the clang builds: one process each, which is much quicker than one
 # per test under the sanitizers.
-CXX=clang++-14 cmake -S . -B "$b-clang-san" -DCMAKE_BUILD_TYPE=Debug -DBRINDLE_TESTS=ON -DBRINDLE_SANITIZE=ON \
+CXX=$clangxx cmake -S . -B "$b-clang-san" -DCMAKE_BUILD_TYPE=Debug -DBRINDLE_WERROR=ON -DBRINDLE_TESTS=ON -DBRINDLE_SANITIZE=ON \
   -DBRINDLE_INTEGRATION=OFF -DBRINDLE_BENCH=OFF > /dev/null
 cmake --build "$b-clang-san" -j "$jobs" --target brindle_unit_tests
 ASAN_OPTIONS=detect_leaks=1 "$b-clang-san/tests/brindle_unit_tests" --gtest_brief=1
 
-CXX=clang++-14 cmake -S . -B "$b-tsan" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRINDLE_TESTS=ON -DBRINDLE_INTEGRATION=OFF \
+CXX=$clangxx cmake -S . -B "$b-tsan" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRINDLE_WERROR=ON -DBRINDLE_TESTS=ON -DBRINDLE_INTEGRATION=OFF \
   -DBRINDLE_BENCH=OFF -DCMAKE_CXX_FLAGS="-fsanitize=thread -fno-omit-frame-pointer" \
   -DCMAKE_EXE_LINKER_FLAGS=-fsanitize=thread > /dev/null
 cmake --build "$b-tsan" -j "$jobs" --target brindle_unit_tests

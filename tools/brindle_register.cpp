@@ -292,7 +292,11 @@ std::string type_name(const cat::Recorded& t) { return cat::recorded_name(t.fiel
 // A declaration as the engine records it, argument by argument in position order (the result
 // first, or as the last argument for a legacy output blob): "(A, B) -> R".
 std::string signature(const std::vector<std::string>& args, const std::string& result) {
-    return "(" + join(args, ", ") + ") -> " + result;
+    std::string s = "(";  // appended piece by piece: g++ 12 -O3 warns falsely on "literal" + string
+    s += join(args, ", ");
+    s += ") -> ";
+    s += result;
+    return s;
 }
 
 std::string expected_signature(const Row& r, bool udr, int width) {

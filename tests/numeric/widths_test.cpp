@@ -41,7 +41,8 @@ const WorstCase kCases[] = {
      }},
     {"numinwords", [](WidthProbe& p, std::size_t w) {
          for (std::size_t at = 0; at + 2 <= numeric::kLanguageCodes.size(); at += 3) {
-             const std::string code = std::string(numeric::kLanguageCodes.substr(at, 2)) + repeated("-", w);
+             std::string code(numeric::kLanguageCodes.substr(at, 2));
+             code += repeated("-", w);
              for (double x : kDoubles)
                  for (int32_t d : {0, 10, INT32_MAX}) p([&](TextOut& o) { return r::numinwords(o, x, d, code); });
          }

@@ -17,22 +17,28 @@ check() {  # check <what> <command...>
 
 cpack -G DEB -B "$work/pkg" --config "$build/CPackConfig.cmake" > "$work/cpack.log" 2>&1 || { cat "$work/cpack.log"; exit 1; }
 deb=$(ls "$work"/pkg/*.deb)
+# The Firebird the build is for: its version and engine folder.
+cached() { sed -n "s|^$1:[A-Z]*=||p" "$build/CMakeCache.txt"; }
+v=$(cached BRINDLE_FIREBIRD_VERSION) fbdir=$(cached BRINDLE_FIREBIRD_ENGINE_DIR)
+gfix=$(dirname "$isql")/gfix
+[ -x "$gfix" ] || gfix=gfix
 dpkg-deb -f "$deb" Depends > "$work/depends"
-for p in firebird3.0-server-core libib-util libfbclient2; do
+for p in "firebird$v-server-core" libib-util libfbclient2; do
   check "depends on $p" grep -q "\\b$p\\b" "$work/depends"
 done
 dpkg-deb -e "$deb" "$work/control"
 sh "$work/control/postinst" configure > "$work/postinst.out"
 check "postinst: nothing to enable for UDR" grep -q "UDR front end (the default): nothing to enable" "$work/postinst.out"
-check "postinst: the UdfAccess line for legacy" grep -q "UdfAccess = Restrict /usr/lib/.*/firebird/3.0/UDF$" "$work/postinst.out"
+check "postinst: the UdfAccess line for legacy" grep -q "UdfAccess = Restrict $fbdir/UDF$" "$work/postinst.out"
 
 x=$work/x
 dpkg -x "$deb" "$x"
 fb=$(dirname "$(find "$x/usr/lib" -name Brindle_FB.so)")
 udr=$(find "$x/usr/lib" -name libbrindle_udr.so)
 share=$x/usr/share/brindle-fb
-check "legacy module in the engine's UDF directory" test "${fb#"$x"}" = "/usr/lib/x86_64-linux-gnu/firebird/3.0/UDF"
-check "UDR module in the engine's plugins/udr" test "${udr#"$x"}" = "/usr/lib/x86_64-linux-gnu/firebird/3.0/plugins/udr/libbrindle_udr.so"
+check "postinst: legacy functions deprecated from 4.0 on" grep -q "deprecated from 4.0 on" "$work/postinst.out"
+check "legacy module in the engine's UDF directory" test "${fb#"$x"}" = "$fbdir/UDF"
+check "UDR module in the engine's plugins/udr" test "${udr#"$x"}" = "$fbdir/plugins/udr/libbrindle_udr.so"
 for f in brindle_declare.sql brindle_drop.sql brindle_udr_declare.sql brindle_udr_drop.sql; do
   check "script $f" test -s "$share/$f"
 done
@@ -54,7 +60,7 @@ answers() {  # answers <db>: version() and mid() give their answers
   grep -q '^M *bcd$' "$work/answers"  # read whole: grep -q on the pipe could cut isql short
 }
 empty() {  # empty <db>: the database has no function left
-  echo "set list on; select count(*) as n from rdb\$functions;" | run_isql "$1" - > "$work/count"
+  echo "set list on; select count(*) as n from rdb\$functions where coalesce(rdb\$system_flag, 0) = 0;" | run_isql "$1" - > "$work/count"
   grep -q '^N *0$' "$work/count"
 }
 

@@ -47,7 +47,7 @@ TEST(Format, ConversionsMatchPrintf) {
         const double x = std::bit_cast<double>(rng());
         std::string f = std::string("%") + flags[rng() % 9];
         if (rng() % 2) f += std::to_string(rng() % (i % 10 == 0 ? 1001 : 40));
-        if (rng() % 2) f += "." + std::to_string(rng() % (i % 10 == 0 ? 1001 : 30));
+        if (rng() % 2) (f += '.') += std::to_string(rng() % (i % 10 == 0 ? 1001 : 30));
         f += "fFeEgGaA"[rng() % 8];
         ASSERT_EQ(f2s(x, f), (std::snprintf(ref, sizeof ref, f.c_str(), x), ref)) << f << " " << x;
     }

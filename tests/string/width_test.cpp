@@ -196,7 +196,7 @@ const Case kCases[] = {
          for (double x : kDoubles) p([x](TextOut& o) { return r::euroval(o, x); });
      }},
     {"domainfromemail", [](Probe& p, std::size_t w) {
-         p([&](TextOut& o) { return r::domainfromemail(o, "@" + fill(w - 1, "d")); });
+         p([&](TextOut& o) { return r::domainfromemail(o, std::string("@") += fill(w - 1, "d")); });
          p([&](TextOut& o) { return r::domainfromemail(o, fill(w, "@")); });
      }},
     {"encryptmd5", [](Probe& p, std::size_t w) { p([&](TextOut& o) { return r::encryptmd5(o, fill(w, kAllBytes)); }); }},

@@ -91,6 +91,10 @@ public:
     unsigned getNullOffset(Status*, unsigned i) override { return nulls_.at(i); }
     Firebird::IMetadataBuilder* getBuilder(Status*) override { return nullptr; }
     unsigned getMessageLength(Status*) override { return length_; }
+#if FB_API_VER >= 40  // Firebird 4's interface adds these
+    unsigned getAlignment(Status*) override { return 8; }
+    unsigned getAlignedLength(Status*) override { return (length_ + 7) / 8 * 8; }
+#endif
 
     int refs() const { return refs_; }
 
@@ -263,6 +267,10 @@ public:
         release();
     }
     int seek(Status*, int, int) override { return 0; }
+#if FB_API_VER >= 40  // Firebird 4's interface keeps the old entries under these names
+    void deprecatedCancel(Status* status) override { cancel(status); }
+    void deprecatedClose(Status* status) override { close(status); }
+#endif
 
     int refs() const { return refs_; }
     bool closed() const { return closed_; }
@@ -309,6 +317,11 @@ public:
     Firebird::ITransaction* join(Status*, Firebird::ITransaction*) override { return nullptr; }
     Firebird::ITransaction* validate(Status*, Firebird::IAttachment*) override { return nullptr; }
     Firebird::ITransaction* enterDtc(Status*) override { return nullptr; }
+#if FB_API_VER >= 40  // Firebird 4's interface adds these
+    void deprecatedCommit(Status*) override {}
+    void deprecatedRollback(Status*) override {}
+    void deprecatedDisconnect(Status*) override {}
+#endif
     int refs() const { return refs_; }
 
 private:
@@ -382,6 +395,19 @@ public:
     void ping(Status*) override {}
     void detach(Status*) override {}
     void dropDatabase(Status*) override {}
+#if FB_API_VER >= 40  // Firebird 4's interface adds these
+    void deprecatedDetach(Status*) override {}
+    void deprecatedDropDatabase(Status*) override {}
+    unsigned getIdleTimeout(Status*) override { return 0; }
+    void setIdleTimeout(Status*, unsigned) override {}
+    unsigned getStatementTimeout(Status*) override { return 0; }
+    void setStatementTimeout(Status*, unsigned) override {}
+    Firebird::IBatch* createBatch(Status*, Firebird::ITransaction*, unsigned, const char*, unsigned,
+                                  Firebird::IMessageMetadata*, unsigned, const unsigned char*) override {
+        return nullptr;
+    }
+    Firebird::IReplicator* createReplicator(Status*) override { return nullptr; }
+#endif
 
 private:
     int refs_ = 1;
