@@ -3,8 +3,9 @@
 # has it (Debian 12: Firebird 3.0 and clang 14; Debian 13: Firebird 4.0 and clang 19):
 #   deps.sh demo    g++, CMake and Firebird (embedded engine, isql, client library, headers,
 #                   ib_util): what scripts/demo.sh needs
-#   deps.sh test    the same, and clang with its sanitizer and libFuzzer runtimes, GoogleTest
-#                   and Google Benchmark: what scripts/test.sh needs (the default)
+#   deps.sh test    the same, and clang with its sanitizer and libFuzzer runtimes, GoogleTest,
+#                   Google Benchmark and Python's venv (for scripts/fb5.sh): what scripts/test.sh
+#                   needs (the default)
 #   deps.sh --clang prints the clang++ the test command uses (the newest one installed)
 # A Firebird already installed (Debian's, or upstream in /opt/firebird) is kept as it is.
 set -euo pipefail
@@ -50,7 +51,8 @@ esac
 if [ "$mode" = test ]; then
   [ -n "$clang" ] || clang=$(newest clang-N 21 20 19 18 17 16 15 14)
   [ -n "$clang" ] || { echo "deps.sh: no clang package found for this release" >&2; exit 1; }
-  packages+=("clang-$clang" "libclang-rt-$clang-dev" "llvm-$clang" libgtest-dev libbenchmark-dev)
+  packages+=("clang-$clang" "libclang-rt-$clang-dev" "llvm-$clang" libgtest-dev libbenchmark-dev
+            python3 python3-venv)
 fi
 missing=()
 for p in "${packages[@]}"; do

@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
-# Runs the SQL suite on Firebird 5 and the bound-parameter test on Firebird 5 and 3, through
-# Firebird's Python driver (no isql needed):
+# Runs the SQL suite on Firebird 5 and the bound-parameter test on Firebird 5 and on the system's
+# engine (3.0 or 4.0), through Firebird's Python driver (no isql needed):
 #   fb5.sh [BUILD_DIR]     (default build; it must hold both modules and the generated scripts)
 # Firebird 5 comes from PyPI's firebird-embedded wheel (an embedded engine runtime, no server),
 # installed with firebird-driver into a virtual environment in BUILD_DIR/fb5. The engine runs
 # from a private root made of copies of that runtime (the engine refuses plugins reached through
 # symbolic links), with its own firebird.conf and plugins.conf: legacy modules allowed from the
-# root's UDF folder only, UDR modules from its plugins/udr. Firebird 3 is the system's, with the
+# root's UDF folder only, UDR modules from its plugins/udr. The system's engine runs from the
 # root scripts/fbroot.sh makes. Ends with 'fb5: N passed, M failed' and fails on any failure.
 set -euo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd)
@@ -53,11 +53,11 @@ CONF
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-bash "$repo/scripts/fbroot.sh" "$work/fb3" "$build"
-fb3_client=""
-for f in /usr/lib/x86_64-linux-gnu/libfbclient.so.2 /usr/lib/libfbclient.so.2 /opt/firebird/lib/libfbclient.so.2; do
-  if [ -f "$f" ]; then fb3_client=$f; break; fi
-done
+# The system's engine (Debian 12: 3.0, Debian 13: 4.0) through its own client library.
+bash "$repo/scripts/fbroot.sh" "$work/sys" "$build"
+read -r _ sys_version _ <<< "$(bash "$repo/scripts/fbroot.sh" --engine)"
+sys_client=$( (ldconfig -p 2>/dev/null || /sbin/ldconfig -p) | awk '$1 == "libfbclient.so.2" { print $NF; exit }')
+[ -n "$sys_client" ] || sys_client=/opt/firebird/lib/libfbclient.so.2
 
 passed=0 failed=0
 # run NAME ENGINE_ROOT CLIENT VERSION PROGRAM ARGS...: one engine per process.
@@ -89,11 +89,6 @@ for front in legacy udr; do
   done
 done
 run bind-fb5 "$root" "$root/lib/libfbclient.so.2" 5.0 bind_params.py
-if [ -n "$fb3_client" ]; then
-  run bind-fb3 "$work/fb3" "$fb3_client" 3.0 bind_params.py
-else
-  failed=$((failed + 1))
-  echo "bind-fb3: FAIL no Firebird 3 client library (libfbclient2) found"
-fi
+run "bind-fb$sys_version" "$work/sys" "$sys_client" "$sys_version" bind_params.py
 echo "fb5: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

@@ -88,7 +88,15 @@ done
 # A copy, not a link: the engine checks that the entry point it finds lies in the file it
 # opened, and a link names another path.
 for u in "${udrs[@]}"; do cp --remove-destination "$u" "$root/plugins/udr/"; done
-for f in intl lib tzdata firebird.msg; do
+# The character sets are a plugin too: their module is linked like the others, or the engine
+# loads none but the built-in ones (NONE, OCTETS, ASCII, UTF8).
+if [ -d "$fbdir/intl" ]; then
+  mkdir -p "$root/intl"
+  for p in "$fbdir"/intl/*; do
+    [ -f "$p" ] && link "$(readlink -f "$p")" "$root/intl/$(basename "$p")"
+  done
+fi
+for f in lib tzdata firebird.msg; do
   [ -e "$fbdir/$f" ] && ln -sfn "$fbdir/$f" "$root/$f"
 done
 # plugins.conf names the UDR engine and its module folder, $(dir_plugins)/udr; Firebird 3

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs every test:
 #   1. g++: the unit tests, the SQL tests through an embedded Firebird engine and a 20 s soak of
-#      each front end (scripts/soak.sh SECONDS for a long one);
+#      each front end (scripts/soak.sh SECONDS for a long one); then the SQL suite on Firebird 5
+#      and the bound-parameter test through Firebird's Python driver (scripts/fb5.sh);
 #   2. g++ with AddressSanitizer and UndefinedBehaviorSanitizer: the unit tests (leaks checked)
 #      and the whole SQL suite with the sanitized module loaded into the engine;
 #   3. clang with AddressSanitizer and UndefinedBehaviorSanitizer: the unit tests, leaks checked;
@@ -23,6 +24,7 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 cmake -S . -B "$b" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRINDLE_WERROR=ON -DBRINDLE_TESTS=ON -DBRINDLE_INTEGRATION=ON -DBRINDLE_BENCH=ON > /dev/null
 cmake --build "$b" -j "$jobs"
 (cd "$b" && ctest --output-on-failure -j "$jobs")
+bash scripts/fb5.sh "$b"
 
 cmake -S . -B "$b-san" -DCMAKE_BUILD_TYPE=Debug -DBRINDLE_WERROR=ON -DBRINDLE_TESTS=ON -DBRINDLE_SANITIZE=ON -DBRINDLE_INTEGRATION=ON -DBRINDLE_BENCH=OFF > /dev/null
 cmake --build "$b-san" -j "$jobs"
