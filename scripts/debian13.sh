@@ -19,8 +19,11 @@
 #                                        the root is removed afterwards (BRINDLE_DEBIAN13_KEEP=DIR
 #                                        makes it in DIR and keeps it)
 # The mirror is the machine's own (its apt sources), unless BRINDLE_DEBIAN_MIRROR names one.
+# BRINDLE_DEBIAN_SUITE=bookworm makes a Debian 12 root instead (make and try), for trying the
+# README's commands on a fresh Debian 12 as well.
 # Every mount is made in a private mount namespace: it ends with the command, whatever happens.
 set -euo pipefail
+suite=${BRINDLE_DEBIAN_SUITE:-trixie}
 here=$(cd "$(dirname "$0")" && pwd)
 [ "$(id -u)" -eq 0 ] || { echo "debian13.sh: run as root (debootstrap, chroot, mounts)" >&2; exit 2; }
 
@@ -40,12 +43,12 @@ make_root() {  # make_root ROOT [package...]
     DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends debootstrap > /dev/null ||
       { apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends debootstrap > /dev/null; }
   }
-  echo "debian13.sh: making a Debian 13 root in $root from $m"
+  echo "debian13.sh: making a Debian root ($suite) in $root from $m"
   mkdir -p "$root"
-  debootstrap --variant=minbase trixie "$root" "$m" > "$root.debootstrap.log" 2>&1 ||
+  debootstrap --variant=minbase "$suite" "$root" "$m" > "$root.debootstrap.log" 2>&1 ||
     { tail -20 "$root.debootstrap.log"; exit 1; }
   rm -f "$root.debootstrap.log"
-  printf 'deb %s trixie main\ndeb %s trixie-updates main\ndeb %s trixie-security main\n' "$m" "$m" "$s" \
+  printf 'deb %s %s main\ndeb %s %s-updates main\ndeb %s %s-security main\n' "$m" "$suite" "$m" "$suite" "$s" "$suite" \
     > "$root/etc/apt/sources.list"
   # No service is started by a package inside the root.
   printf '#!/bin/sh\nexit 101\n' > "$root/usr/sbin/policy-rc.d"
@@ -98,6 +101,7 @@ case "${1:-}" in
   run) shift; run_in "$@" ;;
   sql)
     build=${2:-build-debian13}
+    suite=trixie
     cd "$here/.."
     # isql is the program itself: Debian 13's /usr/bin/isql-fb is a wrapper that sets FIREBIRD.
     cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRINDLE_WERROR=ON -DBRINDLE_TESTS=ON \
@@ -127,5 +131,5 @@ case "${1:-}" in
       while IFS= read -r -d '' f; do [ ! -e "$f" ] || printf '%s\0' "$f"; done | xargs -0 cp --parents -t "$root/src")
     run_in "$root" -- sh -c 'cd /src && exec "$@"' sh "$@"
     ;;
-  *) sed -n '2,23p' "$0" | sed 's/^# \{0,1\}//' >&2; exit 2 ;;
+  *) sed -n '2,25p' "$0" | sed 's/^# \{0,1\}//' >&2; exit 2 ;;
 esac
