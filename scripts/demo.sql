@@ -40,6 +40,7 @@ from rdb$database;
 
 select blobsize(cast('first line' || ascii_char(10) || 'second line' as blob)) as "blobsize(two lines)",
        bloblinecount(cast('first line' || ascii_char(10) || 'second line' as blob)) as "bloblinecount(two lines)",
+       cast(blobcatstr(strblob('Gr' || x'FC' || x'DF' || 'e'), 'aus K' || x'F6' || 'ln') as varchar(40)) as "blobcatstr(strblob(..), ..)",
        uuidversion(uuid4()) as "uuidversion(uuid4())",
        char_length(uuid1mac()) as "char_length(uuid1mac())"
 from rdb$database;
