@@ -77,6 +77,17 @@ run_in() {  # run_in ROOT [--bind DIR]... [--] COMMAND...
   # Names resolve as on the machine (debootstrap writes no /etc/hosts: no "localhost" there).
   cp -L /etc/resolv.conf "$root/etc/resolv.conf" 2>/dev/null || true
   [ -s "$root/etc/hosts" ] || cp /etc/hosts "$root/etc/hosts"
+  # Certificates as on the machine: where the machine names a certificate bundle for its clients
+  # (pip, curl, Python), the root gets a copy at a path no package writes, and the command is told.
+  local v f
+  for v in PIP_CERT SSL_CERT_FILE REQUESTS_CA_BUNDLE CURL_CA_BUNDLE; do
+    f=${!v:-}
+    if [ -n "$f" ] && [ -f "$f" ]; then
+      mkdir -p "$root/etc/ssl/machine"
+      cp -L "$f" "$root/etc/ssl/machine/$v.crt"
+      export "$v=/etc/ssl/machine/$v.crt"
+    fi
+  done
   # The namespace's mounts: /proc, /sys, /dev (with /dev/pts and /dev/shm), a fresh /tmp, the
   # bound folders; then the command under chroot.
   unshare --mount --propagation private bash -euo pipefail -c '
