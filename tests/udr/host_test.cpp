@@ -1,0 +1,170 @@
+// The UDR module where the engine lets it down: a registration the engine refuses, a routine
+// whose name or metadata cannot be read, and a call without a transaction. Each failure comes
+// back through the status, and every reference taken from the engine is given back.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "support/fake_server.h"
+#include "udr/fb_blob.h"
+#include "udr/layout.h"
+
+extern "C" FB_BOOLEAN* firebird_udr_plugin(Firebird::IStatus*, FB_BOOLEAN*, Firebird::IUdrPlugin*);
+
+namespace brindle::test::server {
+namespace {
+
+// Registers the module with `plugin`: true when the status came back clean.
+bool register_with(Plugin& plugin) {
+    static FB_BOOLEAN unloaded = FB_FALSE;  // the module writes it when it goes away
+    LocalStatus st;
+    const FB_BOOLEAN* mine = firebird_udr_plugin(st.raw, &unloaded, &plugin);
+    EXPECT_NE(mine, nullptr);
+    const bool clean = (st.raw->getState() & Firebird::IStatus::STATE_ERRORS) == 0;
+    EXPECT_TRUE(clean || says(st.raw->getErrors(), isc_io_error)) << "not the engine's own error";
+    return clean;
+}
+
+TEST(UdrRegistration, TheEnginesRefusalEndsRegistrationAndComesBack) {
+    Plugin all;
+    ASSERT_TRUE(register_with(all));
+    ASSERT_GT(all.calls, 100);
+    for (const int at : {1, 7}) {
+        Plugin refusing;
+        refusing.refuse_at = at;
+        EXPECT_FALSE(register_with(refusing)) << at;
+        EXPECT_EQ(refusing.calls, at);  // nothing offered after the refusal
+        EXPECT_EQ(refusing.functions.size(), static_cast<std::size_t>(at - 1));
+    }
+    Plugin again;  // a later registration still hands out every function
+    ASSERT_TRUE(register_with(again));
+    EXPECT_EQ(again.functions.size(), all.functions.size());
+}
+
+TEST(UdrRegistration, ARoutineTheEngineCannotDescribeMakesNoFunction) {
+    Plugin plugin;
+    ASSERT_TRUE(register_with(plugin));
+    Firebird::IUdrFunctionFactory* ltrim = plugin.functions.at("ltrim");
+    FakeMetadata in({varchar(10)}), out({varchar(10)}), wrong({Decl{kSqlLong}});
+    Context ctx;
+    {
+        Routine r("ltrim", &in, &out);
+        r.name_fails = true;
+        LocalStatus st;
+        EXPECT_EQ(ltrim->newItem(&st.wrapper, &ctx, &r), nullptr);
+        EXPECT_TRUE(st.errors() && says(st.wrapper.getErrors(), isc_io_error));
+    }
+    {
+        Routine r("ltrim", &in, &out);
+        r.metadata_fails = true;
+        LocalStatus st;
+        EXPECT_EQ(ltrim->newItem(&st.wrapper, &ctx, &r), nullptr);
+        EXPECT_TRUE(st.errors() && says(st.wrapper.getErrors(), isc_io_error));
+    }
+    // No name from the engine: the function goes by its SQL name, and a declaration that
+    // disagrees is refused at each call under that name.
+    Routine r("ltrim", &wrong, &out);
+    r.name_null = true;
+    LocalStatus st;
+    Firebird::IExternalFunction* fn = ltrim->newItem(&st.wrapper, &ctx, &r);
+    ASSERT_NE(fn, nullptr);
+    EXPECT_FALSE(st.errors());
+    unsigned char inbuf[64] = {}, outbuf[64] = {};
+    fn->execute(&st.wrapper, &ctx, inbuf, outbuf);
+    ASSERT_TRUE(st.errors());
+    std::string text;
+    for (const intptr_t* v = st.wrapper.getErrors(); *v != isc_arg_end; v += 2)
+        if (v[0] == isc_arg_string) text += reinterpret_cast<const char*>(v[1]);
+    EXPECT_NE(text.find("brindle_udr: function br_ltrim: argument 1"), std::string::npos) << text;
+    fn->dispose();
+}
+
+TEST(UdrLayout, MetadataTheEngineCannotReadGivesNoLayout) {
+    FakeMetadata meta({Decl{kSqlLong}, varchar(10)});
+    const int reads = 1 + 2 * 7 + 1;  // the count, seven questions per field, the length
+    udr::Field fields[udr::kMaxArgs];
+    unsigned count = 0, length = 0;
+    char why[128];
+    for (int at = 1; at <= reads + 1; ++at) {
+        meta.fail_at = at;
+        meta.calls = 0;
+        LocalStatus st;
+        const bool read = udr::read_message(&st.wrapper, &meta, fields, udr::kMaxArgs, count, length, why, sizeof why);
+        EXPECT_EQ(read, at > reads) << at;
+        EXPECT_EQ(st.errors(), at <= reads) << at;
+        EXPECT_EQ(count, read ? 2u : 0u) << at;
+        EXPECT_EQ(std::string(why), "");  // the engine's error, not a disagreement of ours
+    }
+    LocalStatus st;
+    EXPECT_TRUE(udr::read_message(&st.wrapper, nullptr, fields, udr::kMaxArgs, count, length, why, sizeof why));
+    EXPECT_EQ(count + length, 0u);  // no metadata: no fields
+
+    FakeMetadata in({Decl{kSqlLong}}), none({}), two({Decl{kSqlLong}, Decl{kSqlLong}});
+    for (FakeMetadata* out : {&none, &two}) {
+        Routine r("f", &in, out);
+        udr::Layout layout;
+        EXPECT_FALSE(udr::read_layout(&st.wrapper, &r, layout, why, sizeof why));
+        EXPECT_FALSE(st.errors());
+        EXPECT_EQ(std::string(why), out == &none ? "declared without a result"
+                                                 : "declared with 2 fields, at most 1 are possible");
+    }
+    EXPECT_EQ(in.refs(), 1);  // each description given back
+    EXPECT_EQ(two.refs(), 1);
+}
+
+TEST(UdrBlobHost, NoTransactionMeansNoBlobsAndTheAttachmentGivenBack) {
+    for (const bool with_error : {true, false}) {
+        SCOPED_TRACE(with_error ? "getTransaction fails" : "getTransaction hands back nothing");
+        Context ctx;
+        ctx.transaction_fails = with_error;
+        ctx.no_transaction = !with_error;
+        ctx.attachment.inputs.push_back(std::make_unique<Blob>(std::vector<std::string>{"abc"}, Lies{}));
+        ctx.attachment.opened.push_back(false);
+        {
+            udr::FbBlobHost host(&ctx);
+            EXPECT_EQ(host.open(BlobId{0, 1}), nullptr);
+            EXPECT_EQ(host.create(), nullptr);  // the failure is kept: no second attempt
+            EXPECT_TRUE(host.failed());
+            BlobId id{};
+            EXPECT_FALSE(host.finish_out(true, id));
+            const intptr_t* e = host.errors();
+            EXPECT_EQ(e != nullptr && says(e, isc_io_error), with_error);
+            EXPECT_FALSE(ctx.attachment.opened[0]);
+        }
+        EXPECT_EQ(ctx.attachment.refs(), 1);
+        EXPECT_EQ(ctx.transaction.refs(), 1);
+    }
+}
+
+TEST(UdrBlobHost, AtMostOneBlobPerArgumentAndAnUnwrittenOutputIsNoBlob) {
+    Context ctx;
+    for (std::size_t i = 0; i <= udr::kMaxArgs; ++i) {
+        ctx.attachment.inputs.push_back(std::make_unique<Blob>(std::vector<std::string>{"x"}, Lies{}));
+        ctx.attachment.opened.push_back(false);
+    }
+    {
+        udr::FbBlobHost host(&ctx);
+        for (uint32_t i = 1; i <= udr::kMaxArgs; ++i) EXPECT_NE(host.open(BlobId{0, i}), nullptr) << i;
+        EXPECT_EQ(host.open(BlobId{0, udr::kMaxArgs + 1}), nullptr);
+        EXPECT_FALSE(host.failed());  // a refusal of ours, not the engine's failure
+        EXPECT_EQ(host.errors(), nullptr);
+
+        BlobId id{};
+        EXPECT_FALSE(host.finish_out(false, id));  // nothing was created
+        ASSERT_NE(host.create(), nullptr);
+        EXPECT_TRUE(host.finish_out(false, id));  // dropped before its first segment: nothing made
+        EXPECT_TRUE(ctx.attachment.created.empty());
+        ASSERT_NE(host.create(), nullptr);
+        EXPECT_TRUE(host.finish_out(true, id));  // kept empty: made and closed
+        ASSERT_EQ(ctx.attachment.created.size(), 1u);
+        EXPECT_TRUE(ctx.attachment.created[0]->closed());
+        EXPECT_EQ(id.low, 1u);
+    }
+    for (std::size_t i = 0; i < udr::kMaxArgs; ++i) EXPECT_EQ(ctx.attachment.inputs[i]->refs(), 0) << i;
+    EXPECT_FALSE(ctx.attachment.opened[udr::kMaxArgs]);  // the one refused was never asked for
+    EXPECT_EQ(ctx.attachment.refs(), 1);
+    EXPECT_EQ(ctx.transaction.refs(), 1);
+}
+
+}  // namespace
+}  // namespace brindle::test::server
