@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "support/fake_server.h"
 #include "udr/fb_blob.h"
@@ -110,6 +111,44 @@ TEST(UdrLayout, MetadataTheEngineCannotReadGivesNoLayout) {
     }
     EXPECT_EQ(in.refs(), 1);  // each description given back
     EXPECT_EQ(two.refs(), 1);
+}
+
+TEST(UdrLayout, FieldsOutsideTheirMessageAndEveryTypeNamed) {
+    const udr::Descriptor* ltrim = udr::find("ltrim");
+    ASSERT_NE(ltrim, nullptr);
+    EXPECT_EQ(udr::find("no_such_entry"), nullptr);
+    auto text = [](unsigned offset, unsigned null_offset) {
+        udr::Field f{};
+        f.type = udr::kSqlVarying;
+        f.length = 10;
+        f.offset = offset;
+        f.null_offset = null_offset;
+        return f;
+    };
+    udr::Layout l{};
+    l.in_count = 1;
+    l.in[0] = l.out = text(0, 12);
+    l.in_length = l.out_length = 14;
+    char why[256];
+    EXPECT_TRUE(udr::check(*ltrim, l, why, sizeof why)) << why;
+    EXPECT_FALSE(udr::check(*ltrim, l, why, 0));  // no room to say why: refused
+    for (const auto& [offset, null_offset] : {std::pair{15u, 12u}, {4u, 12u}, {0u, 13u}}) {
+        l.in[0] = text(offset, null_offset);
+        EXPECT_FALSE(udr::check(*ltrim, l, why, sizeof why)) << offset << " " << null_offset;
+        EXPECT_NE(std::string(why).find("(layout differs)"), std::string::npos) << why;
+    }
+    l.in_length = 0;  // no message length given: the offsets cannot be checked
+    EXPECT_TRUE(udr::check(*ltrim, l, why, sizeof why)) << why;
+    const std::pair<unsigned, const char*> types[] = {
+        {452, "CHAR"}, {580, "BIGINT or NUMERIC"}, {udr::kSqlDouble, "DOUBLE PRECISION"}, {udr::kSqlShort, "SMALLINT"},
+        {udr::kSqlTimestamp, "TIMESTAMP"}, {udr::kSqlBlob, "BLOB"}, {udr::kSqlTime, "TIME"}, {udr::kSqlDate, "DATE"},
+        {udr::kSqlLong, "INTEGER"}, {999, "another type"}};
+    for (const auto& [type, name] : types) {
+        l.in[0].type = type;
+        EXPECT_FALSE(udr::check(*ltrim, l, why, sizeof why));
+        EXPECT_NE(std::string(why).find(std::string("argument 1 is declared ") + name + " (type differs)"),
+                  std::string::npos) << why;
+    }
 }
 
 TEST(UdrBlobHost, NoTransactionMeansNoBlobsAndTheAttachmentGivenBack) {
