@@ -151,6 +151,48 @@ TEST(UdrLayout, FieldsOutsideTheirMessageAndEveryTypeNamed) {
     }
 }
 
+// After a failure nothing more is asked of the engine: the blobs are only released.
+TEST(UdrBlobHost, AfterAFailureBlobsAreOnlyReleased) {
+    LocalStatus st;
+    udr::BlobStatus failed{&st.wrapper, true}, healthy{&st.wrapper};
+    auto* blob = new Blob({"abc"}, Lies{});
+    blob->addRef();  // kept to look at
+    char buf[8];
+    std::size_t n = 9;
+    {
+        udr::FbBlobIn in;
+        in.attach(blob, &failed);
+        EXPECT_EQ(in.total_length(), 0);
+        EXPECT_FALSE(in.read(buf, sizeof buf, n));
+        EXPECT_EQ(n, 0u);
+        EXPECT_FALSE(in.close());
+    }
+    EXPECT_FALSE(blob->closed());
+    EXPECT_EQ(blob->refs(), 1);
+    delete blob;
+    udr::FbBlobIn none;  // nothing attached: no counts, no bytes, nothing to close
+    EXPECT_EQ(none.segment_count(), 0);
+    EXPECT_FALSE(none.read(buf, sizeof buf, n));
+    EXPECT_TRUE(none.close());
+
+    Context ctx;
+    udr::FbBlobOut out;
+    out.attach(&ctx.attachment, &ctx.transaction, &failed);
+    EXPECT_FALSE(out.write("a", 1));
+    BlobId id{};
+    EXPECT_FALSE(out.finish(true, &id));
+    EXPECT_TRUE(ctx.attachment.created.empty());
+    udr::FbBlobOut made;
+    made.attach(&ctx.attachment, &ctx.transaction, &healthy);
+    EXPECT_FALSE(made.write("x", frame::kMaxSegment + 1));  // more than one segment holds: not asked
+    EXPECT_TRUE(ctx.attachment.created.empty());
+    EXPECT_TRUE(made.write(nullptr, 0));  // an empty segment
+    EXPECT_TRUE(made.finish(true, &id));
+    ASSERT_EQ(ctx.attachment.created.size(), 1u);
+    EXPECT_TRUE(ctx.attachment.created[0]->closed());
+    EXPECT_FALSE(healthy.failed);
+}
+
 TEST(UdrBlobHost, NoTransactionMeansNoBlobsAndTheAttachmentGivenBack) {
     for (const bool with_error : {true, false}) {
         SCOPED_TRACE(with_error ? "getTransaction fails" : "getTransaction hands back nothing");
