@@ -30,16 +30,19 @@ bool read_message(Status* status, Firebird::IMessageMetadata* meta, Field* field
         std::snprintf(why, cap, "declared with %u fields, at most %u are possible", n, max);
         return false;
     }
+    // Each call on the metadata clears the error of the call before it: every answer is checked
+    // as it comes.
+    const auto got = [status](auto& into, auto answer) {
+        into = answer;
+        return !failed(status);
+    };
     for (unsigned i = 0; i < n; ++i) {
         Field& f = fields[i];
-        f.type = meta->getType(status, i) & ~1u;
-        f.length = meta->getLength(status, i);
-        f.offset = meta->getOffset(status, i);
-        f.null_offset = meta->getNullOffset(status, i);
-        f.charset = meta->getCharSet(status, i);
-        f.scale = meta->getScale(status, i);
-        f.sub_type = meta->getSubType(status, i);
-        if (failed(status)) return false;
+        if (!got(f.type, meta->getType(status, i) & ~1u) || !got(f.length, meta->getLength(status, i)) ||
+            !got(f.offset, meta->getOffset(status, i)) || !got(f.null_offset, meta->getNullOffset(status, i)) ||
+            !got(f.charset, meta->getCharSet(status, i)) || !got(f.scale, meta->getScale(status, i)) ||
+            !got(f.sub_type, meta->getSubType(status, i)))
+            return false;
     }
     length = meta->getMessageLength(status);
     if (failed(status)) return false;

@@ -93,7 +93,14 @@ int open_state(int flags, struct stat& st) noexcept {
     return fd;
 }
 
+// The system call, not the C library's wrapper: this library exports its own `getrandom`.
+long kernel_getrandom(void* buf, std::size_t n) { return syscall(SYS_getrandom, buf, n, 0); }
+long kernel_read(int fd, void* buf, std::size_t n) { return read(fd, buf, n); }
+constexpr SystemCalls kKernel{&kernel_getrandom, &kernel_read, &::getifaddrs, &::freeifaddrs};
+
 }  // namespace
+
+const SystemCalls* system_calls = &kKernel;
 
 uint64_t uuid_time_now() noexcept {
     return static_cast<uint64_t>(nanoseconds(CLOCK_REALTIME)) / 100 + kUnixEpochUuidTime;
@@ -101,7 +108,7 @@ uint64_t uuid_time_now() noexcept {
 
 bool adapter_address(Node& out) noexcept {
     ifaddrs* list = nullptr;
-    if (getifaddrs(&list) != 0) return false;
+    if (system_calls->getifaddrs(&list) != 0) return false;
     bool found = false;
     int best = 0;
     for (const ifaddrs* a = list; a != nullptr; a = a->ifa_next) {
@@ -119,7 +126,7 @@ bool adapter_address(Node& out) noexcept {
             found = true;
         }
     }
-    freeifaddrs(list);
+    system_calls->freeifaddrs(list);
     return found;
 }
 
@@ -145,13 +152,12 @@ Bytes16 seed16() noexcept {
 
 bool os_random(void* out, std::size_t n) noexcept {
     auto* p = static_cast<uint8_t*>(out);
-    // The system call, not the C library's wrapper: this library exports its own `getrandom`.
-    std::size_t got = complete(n, [&](std::size_t at) { return syscall(SYS_getrandom, p + at, n - at, 0); });
+    std::size_t got = complete(n, [&](std::size_t at) { return system_calls->getrandom(p + at, n - at); });
     if (got == n) return true;
     const int fd = open("/dev/urandom", O_RDONLY | O_CLOEXEC);
     if (fd < 0) return false;
     const std::size_t start = got;
-    got += complete(n - start, [&](std::size_t at) { return read(fd, p + start + at, n - start - at); });
+    got += complete(n - start, [&](std::size_t at) { return system_calls->read(fd, p + start + at, n - start - at); });
     close(fd);
     return got == n;
 }

@@ -9,6 +9,8 @@
 
 #include "uuid/uuid.h"
 
+struct ifaddrs;
+
 namespace brindle::uuid::platform {
 
 using Bytes16 = std::array<uint8_t, 16>;
@@ -25,7 +27,18 @@ bool adapter_address(Node& out) noexcept;
 Bytes16 seed16() noexcept;
 
 // n bytes from the kernel's cryptographic random source; false when it cannot be read.
+// The getrandom system call gives them; what it does not give is read from /dev/urandom.
 bool os_random(void* out, std::size_t n) noexcept;
+
+// The system calls behind os_random and adapter_address, as the kernel answers them unless a
+// test puts in its own to fail, stop short or be interrupted.
+struct SystemCalls {
+    long (*getrandom)(void* buf, std::size_t n);
+    long (*read)(int fd, void* buf, std::size_t n);
+    int (*getifaddrs)(ifaddrs** list);
+    void (*freeifaddrs)(ifaddrs* list);
+};
+extern const SystemCalls* system_calls;
 
 // The state file is $TMP/uuid.state, else $TEMP/uuid.state, else /tmp/uuid.state, the
 // directory taken as it is. It is opened without following a symbolic link and without

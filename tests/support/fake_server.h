@@ -57,6 +57,12 @@ inline unsigned size_of(const Decl& d) {
 
 inline Decl varchar(unsigned n, unsigned charset = 0) { return {kSqlVarying, n, charset, 0}; }
 
+// Sets an error in a status, as a failing server call does.
+inline void set_error(Status* status) {
+    static const intptr_t v[] = {isc_arg_gds, isc_io_error, isc_arg_end};
+    status->setErrors(v);
+}
+
 // Message metadata over a list of fields: each field aligned, its NULL flag after it.
 class FakeMetadata final : public Firebird::IMessageMetadataImpl<FakeMetadata, Status> {
 public:
@@ -76,29 +82,36 @@ public:
 
     void addRef() override { ++refs_; }
     int release() override { return --refs_; }
-    unsigned getCount(Status*) override { return static_cast<unsigned>(decls_.size()); }
+    unsigned getCount(Status* s) override { return fail(s) ? 0 : static_cast<unsigned>(decls_.size()); }
     const char* getField(Status*, unsigned) override { return ""; }
     const char* getRelation(Status*, unsigned) override { return ""; }
     const char* getOwner(Status*, unsigned) override { return ""; }
     const char* getAlias(Status*, unsigned) override { return ""; }
-    unsigned getType(Status*, unsigned i) override { return decls_.at(i).type + 1; }  // nullable bit set
+    // The type with its nullable bit set.
+    unsigned getType(Status* s, unsigned i) override { return fail(s) ? 0 : decls_.at(i).type + 1; }
     FB_BOOLEAN isNullable(Status*, unsigned) override { return FB_TRUE; }
-    int getSubType(Status*, unsigned) override { return 0; }
-    unsigned getLength(Status*, unsigned i) override { return size_of(decls_.at(i)); }
-    int getScale(Status*, unsigned i) override { return decls_.at(i).scale; }
-    unsigned getCharSet(Status*, unsigned i) override { return decls_.at(i).charset; }
-    unsigned getOffset(Status*, unsigned i) override { return offsets_.at(i); }
-    unsigned getNullOffset(Status*, unsigned i) override { return nulls_.at(i); }
+    int getSubType(Status* s, unsigned) override { return fail(s) ? -1 : 0; }
+    unsigned getLength(Status* s, unsigned i) override { return fail(s) ? 0 : size_of(decls_.at(i)); }
+    int getScale(Status* s, unsigned i) override { return fail(s) ? 0 : decls_.at(i).scale; }
+    unsigned getCharSet(Status* s, unsigned i) override { return fail(s) ? 0 : decls_.at(i).charset; }
+    unsigned getOffset(Status* s, unsigned i) override { return fail(s) ? 0 : offsets_.at(i); }
+    unsigned getNullOffset(Status* s, unsigned i) override { return fail(s) ? 0 : nulls_.at(i); }
     Firebird::IMetadataBuilder* getBuilder(Status*) override { return nullptr; }
-    unsigned getMessageLength(Status*) override { return length_; }
+    unsigned getMessageLength(Status* s) override { return fail(s) ? 0 : length_; }
 #if FB_API_VER >= 40  // Firebird 4's interface adds these
     unsigned getAlignment(Status*) override { return 8; }
     unsigned getAlignedLength(Status*) override { return (length_ + 7) / 8 * 8; }
 #endif
 
     int refs() const { return refs_; }
+    int fail_at = -1, calls = 0;  // the call (counted from 1) that fails, and the calls so far
 
 private:
+    bool fail(Status* status) {
+        if (++calls != fail_at) return false;
+        set_error(status);
+        return true;
+    }
     std::vector<Decl> decls_;
     std::vector<unsigned> offsets_, nulls_;
     unsigned length_ = 0;
@@ -174,12 +187,6 @@ inline bool says(const intptr_t* v, intptr_t code) noexcept {
         if (*v == isc_arg_cstring) ++v;
     }
     return false;
-}
-
-// Sets an error in a status, as a failing server call does.
-inline void set_error(Status* status) {
-    static const intptr_t v[] = {isc_arg_gds, isc_io_error, isc_arg_end};
-    status->setErrors(v);
 }
 
 // What a blob does wrong; all zero is an honest blob.
@@ -417,7 +424,9 @@ class Context final : public Firebird::IExternalContextImpl<Context, Status> {
 public:
     Attachment attachment;
     Transaction transaction;
-    bool fails = false;  // getAttachment fails
+    bool fails = false;               // getAttachment fails
+    bool transaction_fails = false;   // getTransaction fails
+    bool no_transaction = false;      // getTransaction hands back nothing, without an error
 
     Firebird::IMaster* getMaster() override { return Firebird::fb_get_master_interface(); }
     Firebird::IExternalEngine* getEngine(Status*) override { return nullptr; }
@@ -429,7 +438,9 @@ public:
         attachment.addRef();
         return &attachment;
     }
-    Firebird::ITransaction* getTransaction(Status*) override {
+    Firebird::ITransaction* getTransaction(Status* status) override {
+        if (transaction_fails) set_error(status);
+        if (transaction_fails || no_transaction) return nullptr;
         transaction.addRef();
         return &transaction;
     }
@@ -447,10 +458,17 @@ public:
     Routine(const char* name, Firebird::IMessageMetadata* in, Firebird::IMessageMetadata* out)
         : name_(name), in_(in), out_(out) {}
     const char* getPackage(Status*) const override { return nullptr; }
-    const char* getName(Status*) const override { return name_; }
+    const char* getName(Status* status) const override {
+        if (name_fails && status != nullptr) set_error(status);
+        return name_fails || name_null ? nullptr : name_;
+    }
     const char* getEntryPoint(Status*) const override { return name_; }
     const char* getBody(Status*) const override { return nullptr; }
-    Firebird::IMessageMetadata* getInputMetadata(Status*) const override {
+    Firebird::IMessageMetadata* getInputMetadata(Status* status) const override {
+        if (metadata_fails) {
+            set_error(status);
+            return nullptr;
+        }
         in_->addRef();
         return in_;
     }
@@ -462,19 +480,27 @@ public:
     const char* getTriggerTable(Status*) const override { return nullptr; }
     unsigned getTriggerType(Status*) const override { return 0; }
 
+    bool name_fails = false, name_null = false, metadata_fails = false;
+
 private:
     const char* name_;
     Firebird::IMessageMetadata* in_;
     Firebird::IMessageMetadata* out_;
 };
 
-// The UDR engine's side of registration: keeps each function factory by its entry point.
+// The UDR engine's side of registration: keeps each function factory by its entry point, and
+// refuses the `refuse_at`-th registration (counted from 1) when told to.
 class Plugin final : public Firebird::IUdrPluginImpl<Plugin, Status> {
 public:
     std::map<std::string, Firebird::IUdrFunctionFactory*> functions;
+    int refuse_at = -1, calls = 0;
 
     Firebird::IMaster* getMaster() override { return Firebird::fb_get_master_interface(); }
-    void registerFunction(Status*, const char* name, Firebird::IUdrFunctionFactory* factory) override {
+    void registerFunction(Status* status, const char* name, Firebird::IUdrFunctionFactory* factory) override {
+        if (++calls == refuse_at) {
+            set_error(status);
+            return;
+        }
         functions[name] = factory;
     }
     void registerProcedure(Status*, const char*, Firebird::IUdrProcedureFactory*) override {}
