@@ -13,17 +13,7 @@ testdb_new "$work" "$isql" "$module" "$declare" "$charset"
 {
   echo "connect '$TESTDB';"
   echo "set heading off;"
-  # A UDR argument has no mechanism and keeps its type in the domain its field source names.
-  echo "select 'ROW', trim(a.rdb\$function_name), a.rdb\$argument_position,"
-  echo "       coalesce(cast(a.rdb\$mechanism as varchar(5)), '-'), coalesce(a.rdb\$field_type, d.rdb\$field_type),"
-  echo "       coalesce(a.rdb\$field_length, d.rdb\$field_length),"
-  echo "       coalesce(cast(coalesce(a.rdb\$character_set_id, d.rdb\$character_set_id) as varchar(5)), '-'),"
-  echo "       case when coalesce(a.rdb\$field_type, d.rdb\$field_type) = 261"
-  echo "            then cast(coalesce(a.rdb\$field_sub_type, d.rdb\$field_sub_type) as varchar(5)) else '-' end"
-  echo "  from rdb\$function_arguments a join rdb\$functions f on f.rdb\$function_name = a.rdb\$function_name"
-  echo "  left join rdb\$fields d on d.rdb\$field_name = a.rdb\$field_source"
-  echo " where f.rdb\$module_name = 'Brindle_FB' or f.rdb\$engine_name = 'UDR'"
-  echo "    or (f.rdb\$system_flag = 0 and f.rdb\$module_name is null and f.rdb\$engine_name is null);"
+  cat "$here/../support/declared_kinds.sql"
 } > "$work/script.sql"
 (cd "$work" && "$isql" -q -i "$work/script.sql") \
   > "$work/out.txt" 2>&1 || { cat "$work/out.txt"; exit 1; }

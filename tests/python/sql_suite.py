@@ -120,19 +120,10 @@ def run_case(session, name, expect, sql, tally):
 
 
 def check_kinds(session, expected_path, tally):
-    # A UDR argument has no mechanism and keeps its type in the domain its field source names.
-    names, rows = session.run("""
-        select trim(a.rdb$function_name), a.rdb$argument_position,
-               coalesce(cast(a.rdb$mechanism as varchar(5)), '-'), coalesce(a.rdb$field_type, d.rdb$field_type),
-               coalesce(a.rdb$field_length, d.rdb$field_length),
-               coalesce(cast(coalesce(a.rdb$character_set_id, d.rdb$character_set_id) as varchar(5)), '-'),
-               case when coalesce(a.rdb$field_type, d.rdb$field_type) = 261
-                    then cast(coalesce(a.rdb$field_sub_type, d.rdb$field_sub_type) as varchar(5)) else '-' end
-          from rdb$function_arguments a join rdb$functions f on f.rdb$function_name = a.rdb$function_name
-          left join rdb$fields d on d.rdb$field_name = a.rdb$field_source
-         where f.rdb$module_name = 'Brindle_FB' or f.rdb$engine_name = 'UDR'
-            or (f.rdb$system_flag = 0 and f.rdb$module_name is null and f.rdb$engine_name is null)""",
-        ['SELECT'])
+    query = fbsql.read(os.path.join(REPO, 'tests', 'support', 'declared_kinds.sql'))
+    query = '\n'.join(l for l in query.split('\n') if not l.startswith('--')).rstrip().rstrip(';')
+    names, rows = session.run(query, ['SELECT'])
+    rows = [row[1:] for row in rows]  # the first column only marks the rows for isql's output
     actual = sorted(' '.join(str(v).strip() for v in row) for row in rows)
     expected = sorted(line for line in fbsql.read(expected_path).split('\n') if line.strip())
     missing = sorted(set(expected) - set(actual))
