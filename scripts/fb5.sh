@@ -56,7 +56,7 @@ trap 'rm -rf "$work"' EXIT
 # The system's engine (Debian 12: 3.0, Debian 13: 4.0) through its own client library.
 bash "$repo/scripts/fbroot.sh" "$work/sys" "$build"
 read -r _ sys_version _ <<< "$(bash "$repo/scripts/fbroot.sh" --engine)"
-sys_client=$( (ldconfig -p 2>/dev/null || /sbin/ldconfig -p) | awk '$1 == "libfbclient.so.2" { print $NF; exit }')
+sys_client=$( (ldconfig -p 2>/dev/null || /sbin/ldconfig -p) | awk '$1 == "libfbclient.so.2" && !found { print $NF; found = 1 }')
 [ -n "$sys_client" ] || sys_client=/opt/firebird/lib/libfbclient.so.2
 
 passed=0 failed=0

@@ -43,7 +43,7 @@ find_engine() {
   local client v d
   if [ -n "${BRINDLE_FIREBIRD_DIR:-}" ]; then engine_of "$BRINDLE_FIREBIRD_DIR"; return; fi
   # The version of the client library the system loads: its engine is the one it embeds.
-  client=$( (ldconfig -p 2>/dev/null || /sbin/ldconfig -p) | awk '$1 == "libfbclient.so.2" { print $NF; exit }')
+  client=$( (ldconfig -p 2>/dev/null || /sbin/ldconfig -p) | awk '$1 == "libfbclient.so.2" && !found { print $NF; found = 1 }')
   if [ -n "$client" ]; then
     v=$(basename "$(readlink -f "$client")" | sed -nE 's/^libfbclient\.so\.([0-9]+\.[0-9]+).*/\1/p')
     for d in /usr/lib/*/firebird/"$v" /usr/lib/firebird/"$v"; do
