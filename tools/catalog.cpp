@@ -1,4 +1,4 @@
-// The registry rows, the kinds table and the SQL statements for them (catalog.h).
+// The registry rows and the SQL statements for them, over the kinds table (catalog.h).
 #include "catalog.h"
 
 #include <cctype>
@@ -49,52 +49,17 @@ const std::vector<Row>& rows() {
 
 // ---- the kinds ---------------------------------------------------------------------------
 
-namespace {
-
-// Every kind, in the order of frame::Kind. Text is CSTRING(W) (RDB$ type 40) through the
-// legacy front end and VARCHAR(W) (37) through UDR, both CHARACTER SET NONE. A blob is a text
-// blob of character set NONE through UDR, so that the engine converts it to a string byte for
-// byte; the legacy syntax takes no sub-type or character set for a blob (see the README's
-// section on blobs).
-constexpr SqlType kCstring{"CSTRING", true, true, 40, -1};
-constexpr SqlType kVarchar{"VARCHAR", true, true, 37, -1};
-constexpr SqlType kInteger{"INTEGER", false, false, 8, -1};
-constexpr SqlType kSmallint{"SMALLINT", false, false, 7, -1};
-constexpr SqlType kDouble{"DOUBLE PRECISION", false, false, 27, -1};
-constexpr SqlType kTimestamp{"TIMESTAMP", false, false, 35, -1};
-constexpr SqlType kDate{"DATE", false, false, 12, -1};
-constexpr SqlType kTime{"TIME", false, false, 13, -1};
-constexpr SqlType kLegacyBlob{"BLOB", false, false, 261, 0};
-constexpr SqlType kTextBlob{"BLOB SUB_TYPE TEXT", false, true, 261, 1};
-
-constexpr KindSql kKinds[] = {
-    /* text      */ {"text", false, 0, kCstring, kVarchar},
-    /* text_n    */ {"text", true, 0, kCstring, kVarchar},
-    /* int_      */ {"integer", false, 4, kInteger, kInteger},
-    /* int_n     */ {"integer", true, 4, kInteger, kInteger},
-    /* smallint  */ {"smallint", false, 2, kSmallint, kSmallint},
-    /* double_   */ {"double", false, 8, kDouble, kDouble},
-    /* timestamp */ {"timestamp", false, 8, kTimestamp, kTimestamp},
-    /* date      */ {"date", false, 4, kDate, kDate},
-    /* time      */ {"time", false, 4, kTime, kTime},
-    /* blob      */ {"blob", false, 8, kLegacyBlob, kTextBlob},
-    /* blob_n    */ {"blob", true, 8, kLegacyBlob, kTextBlob},
-};
-static_assert(sizeof kKinds / sizeof kKinds[0] == static_cast<std::size_t>(Kind::blob_n) + 1,
-              "every kind has its row in kKinds");
-
-}  // namespace
-
-const KindSql& kind_sql(Kind k) { return kKinds[static_cast<std::size_t>(k)]; }
-
 const SqlType& sql_type(Kind k, Front f) { return f == Front::udr ? kind_sql(k).udr : kind_sql(k).legacy; }
 
-bool is_text(Kind k) { return k == Kind::text || k == Kind::text_n; }
-bool is_blob(Kind k) { return k == Kind::blob || k == Kind::blob_n; }
-
 namespace {
+// The type's name as a declaration writes it, without width or character set.
+std::string base_name(const SqlType& t) {
+    const bool text_blob = t.field_type == kTextBlob.field_type && t.sub_type == kTextBlob.sub_type;
+    return text_blob ? std::string(t.name) + " SUB_TYPE TEXT" : std::string(t.name);
+}
+
 std::string type_text(const SqlType& t, int width, bool with_charset) {
-    std::string s = t.name;
+    std::string s = base_name(t);
     if (t.sized) s += "(" + std::to_string(width) + ")";
     if (with_charset && t.charset_none) s += " CHARACTER SET NONE";
     return s;
@@ -112,27 +77,16 @@ Recorded recorded(Kind k, Front f, int width) {
 
 std::string recorded_name(int field_type, int length, int sub_type) {
     if (field_type == 14) return "CHAR(" + std::to_string(length) + ")";
-    for (const SqlType* t : {&kCstring, &kVarchar, &kInteger, &kSmallint, &kDouble, &kTimestamp, &kDate, &kTime,
-                             &kLegacyBlob, &kTextBlob}) {
+    for (const SqlType* t : kSqlTypes) {
         if (t->field_type != field_type || (field_type == 261 && t->sub_type != sub_type)) continue;
-        return t->sized ? std::string(t->name) + "(" + std::to_string(length) + ")" : std::string(t->name);
+        return t->sized ? base_name(*t) + "(" + std::to_string(length) + ")" : base_name(*t);
     }
     if (field_type == 261) return "BLOB SUB_TYPE " + std::to_string(sub_type);
     return "type " + std::to_string(field_type);
 }
 
 int result_width(const Row& r, int arg_width, int limit) {
-    long w = limit;
-    switch (r.width.rule) {
-        case WidthRule::none: return 0;
-        case WidthRule::fixed: w = r.width.a; break;
-        case WidthRule::arg: w = arg_width; break;
-        case WidthRule::times: w = static_cast<long>(arg_width) * r.width.k; break;
-        case WidthRule::widest: w = limit; break;
-    }
-    if (w > limit) w = limit;
-    if (w < 1) w = 1;
-    return static_cast<int>(w);
+    return r.width.rule == WidthRule::none ? 0 : static_cast<int>(declared_width(r.width, arg_width, limit));
 }
 
 int result_width(const Row& r, Front f, int width) {

@@ -1,14 +1,15 @@
-// The library's functions as SQL sees them: every registry row, the one table of how each
-// argument kind is declared and recorded, the statements that declare, switch and drop a
-// function through either front end, and the scripts and lists written from them. Every tool
-// (registry_gen, reference_gen, brindle-register) takes its declarations from here, so all
-// of them always say the same.
+// The library's functions as SQL sees them: every registry row, how each argument kind is
+// declared and recorded (from the kinds table, catalog/kinds.h), the statements that declare,
+// switch and drop a function through either front end, and the scripts and lists written from
+// them. Every tool (registry_gen, reference_gen, brindle-register) takes its declarations from
+// here, so all of them always say the same.
 #pragma once
 
 #include <ostream>
 #include <string>
 #include <vector>
 
+#include "catalog/kinds.h"
 #include "frame/registry.h"
 
 namespace brindle::catalog {
@@ -29,8 +30,6 @@ struct Row {
 // Every row, in registry order.
 const std::vector<Row>& rows();
 
-inline constexpr int kLegacyText = 32767;  // the legacy text arguments' declared width
-inline constexpr int kUdrMaxText = 32765;  // the widest UDR VARCHAR
 inline constexpr int kUdrDefaultWidth = 1024;
 inline constexpr const char* kLegacyModule = "Brindle_FB";
 inline constexpr const char* kUdrModule = "brindle_udr";
@@ -38,26 +37,8 @@ inline constexpr const char* kUdrModule = "brindle_udr";
 enum class Front { legacy, udr };
 
 // ---- the kinds ---------------------------------------------------------------------------
-// How one front end declares a kind and what the engine records for it in RDB$FIELDS /
-// RDB$FUNCTION_ARGUMENTS.
-struct SqlType {
-    const char* name;   // INTEGER, CSTRING, VARCHAR, BLOB SUB_TYPE TEXT, ...
-    bool sized;         // the name takes the declared width: CSTRING(W)
-    bool charset_none;  // declared CHARACTER SET NONE (recorded as character set 0)
-    int field_type;     // RDB$FIELD_TYPE
-    int sub_type;       // RDB$FIELD_SUB_TYPE of a blob (0 binary, 1 text); -1 for the others
-};
-struct KindSql {
-    const char* word;  // the reference's name of the kind: text, integer, blob, ...
-    bool nullable;     // reaches the routine when NULL (TEXT_N, INT_N, BLOB_N)
-    int length;        // RDB$FIELD_LENGTH; 0 for a sized type (its declared width)
-    SqlType legacy, udr;
-};
-const KindSql& kind_sql(frame::Kind k);
+// The table is catalog/kinds.h (kind_sql, is_text, is_blob); a kind's type through one front end:
 const SqlType& sql_type(frame::Kind k, Front f);
-
-bool is_text(frame::Kind k);
-bool is_blob(frame::Kind k);
 
 // The declared type of a kind W wide (W matters for text only): with its character set in a
 // declaration, without it in the reference.

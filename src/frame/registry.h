@@ -15,7 +15,7 @@
 //             PARAM   an output blob, declared as the last argument (RETURNS PARAMETER n)
 //   ARGS      argument kinds in order: TEXT, INT, DOUBLE, TIMESTAMP, BLOB; TEXT_N, INT_N and
 //             BLOB_N reach the routine even when NULL (as std::optional, or a null BlobIn)
-//             (how each kind is declared in SQL, per front end, is the table in tools/catalog.cpp:
+//             (how each kind is declared in SQL, per front end, is the table in catalog/kinds.h:
 //             a blob is BLOB SUB_TYPE TEXT CHARACTER SET NONE through UDR, a plain binary BLOB
 //             through the legacy syntax, which knows no other; see the README on blobs)
 //   WIDTH     the widest text result: FIXED(n), ARG(i) (as wide as text argument i),

@@ -14,70 +14,29 @@ const Descriptor* find(std::string_view entry) noexcept {
 
 namespace {
 
+// A message field's type as a declaration names it.
 const char* type_name(unsigned type) noexcept {
+    if (const catalog::KindSql* k = catalog::kind_of_message(type)) return k->udr.name;
     switch (type) {
-        case kSqlVarying: return "VARCHAR";
-        case kSqlDouble: return "DOUBLE PRECISION";
-        case kSqlLong: return "INTEGER";
-        case kSqlShort: return "SMALLINT";
-        case kSqlTimestamp: return "TIMESTAMP";
-        case kSqlBlob: return "BLOB";
-        case kSqlTime: return "TIME";
-        case kSqlDate: return "DATE";
         case 452: return "CHAR";
         case 580: return "BIGINT or NUMERIC";
         default: return "another type";
     }
 }
 
-// The type a kind must be declared with.
-unsigned type_of(Kind k) noexcept {
-    switch (k) {
-        case Kind::text:
-        case Kind::text_n: return kSqlVarying;
-        case Kind::int_:
-        case Kind::int_n: return kSqlLong;
-        case Kind::smallint: return kSqlShort;
-        case Kind::double_: return kSqlDouble;
-        case Kind::timestamp: return kSqlTimestamp;
-        case Kind::date: return kSqlDate;
-        case Kind::time: return kSqlTime;
-        case Kind::blob:
-        case Kind::blob_n: return kSqlBlob;
-    }
-    return 0;
-}
-
-// The bytes a field of a kind occupies in a message (text: at most).
-unsigned size_of(Kind k) noexcept {
-    switch (k) {
-        case Kind::text:
-        case Kind::text_n: return kMaxVarchar;
-        case Kind::smallint: return 2;
-        case Kind::int_:
-        case Kind::int_n:
-        case Kind::date:
-        case Kind::time: return 4;
-        case Kind::double_:
-        case Kind::timestamp:
-        case Kind::blob:
-        case Kind::blob_n: return 8;
-    }
-    return 0;
-}
-
 // Empty when the field suits the kind, otherwise what is wrong.
 const char* mismatch(Kind k, const Field& f, unsigned message_length) noexcept {
-    if (f.type != type_of(k)) return "type";
-    if ((k == Kind::int_ || k == Kind::int_n || k == Kind::smallint) && f.scale != 0) return "scale";
-    if (type_of(k) == kSqlVarying) {
+    const catalog::MessageType& m = catalog::kind_sql(k).message;
+    if (f.type != m.type) return "type";
+    if ((m.type == kSqlLong || m.type == kSqlShort) && f.scale != 0) return "scale";
+    if (m.type == kSqlVarying) {
         // Bytes as they are: no character set that the server would check or convert.
         if (f.charset > 1) return "character set (NONE or OCTETS expected)";
-        if (f.length > kMaxVarchar) return "length";
-    } else if (f.length != size_of(k)) {
+        if (f.length > m.size) return "length";  // a text's size is its widest
+    } else if (f.length != m.size) {
         return "length";
     }
-    const unsigned bytes = type_of(k) == kSqlVarying ? f.length + 2 : f.length;
+    const unsigned bytes = m.type == kSqlVarying ? f.length + 2 : f.length;
     if (message_length != 0 &&
         (f.offset > message_length || bytes > message_length - f.offset || f.null_offset + 2 > message_length)) {
         return "layout";
@@ -85,8 +44,9 @@ const char* mismatch(Kind k, const Field& f, unsigned message_length) noexcept {
     return "";
 }
 
+// The type a kind must be declared with.
 const char* kind_decl(Kind k) noexcept {
-    return type_of(k) == kSqlVarying ? "VARCHAR(n) CHARACTER SET NONE" : type_name(type_of(k));
+    return catalog::is_text(k) ? "VARCHAR(n) CHARACTER SET NONE" : catalog::kind_sql(k).udr.name;
 }
 
 }  // namespace

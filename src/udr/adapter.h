@@ -21,6 +21,7 @@
 #include <type_traits>
 #include <utility>
 
+#include "catalog/kinds.h"
 #include "frame/block.h"
 #include "frame/call.h"
 #include "frame/registry.h"
@@ -32,18 +33,17 @@ using frame::Kind;
 using frame::Traits;
 using frame::Travel;
 
-// SQL type codes as message metadata reports them (ibase.h).
-inline constexpr unsigned kSqlVarying = 448;
-inline constexpr unsigned kSqlDouble = 480;
-inline constexpr unsigned kSqlLong = 496;
-inline constexpr unsigned kSqlShort = 500;
-inline constexpr unsigned kSqlTimestamp = 510;
-inline constexpr unsigned kSqlBlob = 520;
-inline constexpr unsigned kSqlTime = 560;
-inline constexpr unsigned kSqlDate = 570;
-
-// The widest VARCHAR the server accepts.
-inline constexpr unsigned kMaxVarchar = 32765;
+// SQL type codes as message metadata reports them, and the widest VARCHAR the server accepts
+// (the kinds table, catalog/kinds.h).
+using catalog::kSqlBlob;
+using catalog::kSqlDate;
+using catalog::kSqlDouble;
+using catalog::kSqlLong;
+using catalog::kSqlShort;
+using catalog::kSqlTime;
+using catalog::kSqlTimestamp;
+using catalog::kSqlVarying;
+inline constexpr unsigned kMaxVarchar = catalog::kUdrMaxText;
 inline constexpr std::size_t kMaxArgs = 8;
 
 // One field of a message.

@@ -33,6 +33,7 @@
 #include <string>
 #include <vector>
 
+#include "catalog/kinds.h"
 #include "frame/registry.h"
 #include "fuzz/driver.h"
 #include "support/fake_server.h"
@@ -91,33 +92,13 @@ unsigned text_width(Bytes& in) noexcept {
 
 // The width the declaration script gives the result of a row for these argument widths.
 unsigned bound(const Width& w, const unsigned* widths) noexcept {
-    uint64_t n = udr::kMaxVarchar;
-    switch (w.rule) {
-        case WidthRule::fixed: n = static_cast<uint64_t>(w.a); break;
-        case WidthRule::arg: n = widths[w.a - 1]; break;
-        case WidthRule::times: n = static_cast<uint64_t>(w.k) * widths[w.a - 1]; break;
-        case WidthRule::widest:
-        case WidthRule::none: break;
-    }
-    if (n > udr::kMaxVarchar) n = udr::kMaxVarchar;
-    return n == 0 ? 1 : static_cast<unsigned>(n);
+    const bool names_arg = w.rule == WidthRule::arg || w.rule == WidthRule::times;
+    return static_cast<unsigned>(catalog::declared_width(w, names_arg ? widths[w.a - 1] : 0, udr::kMaxVarchar));
 }
 
+// A field as the declaration script declares a kind (text: this wide).
 Decl decl_of(Kind k, unsigned width) noexcept {
-    switch (k) {
-        case Kind::text:
-        case Kind::text_n: return server::varchar(width);
-        case Kind::int_:
-        case Kind::int_n: return {udr::kSqlLong};
-        case Kind::smallint: return {udr::kSqlShort};
-        case Kind::double_: return {udr::kSqlDouble};
-        case Kind::timestamp: return {udr::kSqlTimestamp};
-        case Kind::date: return {udr::kSqlDate};
-        case Kind::time: return {udr::kSqlTime};
-        case Kind::blob:
-        case Kind::blob_n: return {udr::kSqlBlob};
-    }
-    return {udr::kSqlLong};
+    return catalog::is_text(k) ? server::varchar(width) : Decl{catalog::kind_sql(k).message.type};
 }
 
 // One field declared wrong: another type, character set, scale or length, or an argument too
@@ -284,8 +265,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     unsigned widths[udr::kMaxArgs] = {};
     std::vector<Decl> args;
     for (unsigned i = 0; i < d.arg_count; ++i) {
-        const bool text = d.args[i] == Kind::text || d.args[i] == Kind::text_n;
-        widths[i] = text ? text_width(in) : 0;
+        widths[i] = catalog::is_text(d.args[i]) ? text_width(in) : 0;
         args.push_back(decl_of(d.args[i], widths[i]));
     }
     unsigned out_width = 0;
