@@ -15,6 +15,37 @@ using frame::WidthRule;
 
 namespace {
 
+// The registry as plain data, one entry per row, table heading or note, in registry order: a
+// table of constants compiles in a moment where a function building every row would take long.
+struct Entry {
+    enum What { heading, fn, remark } what;
+    const char* sql;    // the table's name, or the note's text
+    const char* entry;  // of a row and a note
+    Kind result = Kind::text;
+    Travel travel = Travel::block;
+    Kind args[8] = {};
+    std::size_t arg_count = 0;
+    frame::Width width = {};
+    Traits traits = Traits::pure;
+    const char *nulls = "", *summary = "", *example = "", *answer = "";
+};
+
+template <typename... K> constexpr std::size_t count(K...) { return sizeof...(K); }
+
+constexpr Entry kEntries[] = {
+#define BRINDLE_TABLE(family, name) {Entry::heading, #family "/" #name, ""},
+#define BRINDLE_FN(sql, entry, routine, result, travel, args, width, nulls, traits, summary, example, answer) \
+    {Entry::fn, #sql, #entry, BRK_##result, BRT_##travel, {BR_KINDS args}, count(BR_KINDS args), BRW_##width, \
+     BRX_##traits, #nulls, summary, example, answer},
+#undef BRINDLE_NOTE
+#define BRINDLE_NOTE(entry, note) {Entry::remark, note, #entry},
+#include "registry_all.inc"
+#undef BRINDLE_NOTE
+#define BRINDLE_NOTE(entry, note)
+#undef BRINDLE_FN
+#undef BRINDLE_TABLE
+};
+
 // A note belongs to the row of its entry point, which stands before it.
 void add_note(std::vector<Row>& r, const char* entry, const char* note) {
     for (auto it = r.rbegin(); it != r.rend(); ++it)
@@ -31,17 +62,16 @@ const std::vector<Row>& rows() {
     static const std::vector<Row> all = [] {
         std::vector<Row> r;
         std::string table;
-#define BRINDLE_TABLE(family, name) table = #family "/" #name;
-#define BRINDLE_FN(sql, entry, routine, result, travel, args, width, nulls, traits, summary, example, answer) \
-    r.push_back(Row{#sql, #entry, BRK_##result, BRT_##travel, {BR_KINDS args}, BRW_##width, BRX_##traits, #nulls, \
-                    summary, example, answer, table, {}});
-#undef BRINDLE_NOTE
-#define BRINDLE_NOTE(entry, note) add_note(r, #entry, note);
-#include "registry_all.inc"
-#undef BRINDLE_NOTE
-#define BRINDLE_NOTE(entry, note)
-#undef BRINDLE_FN
-#undef BRINDLE_TABLE
+        for (const Entry& e : kEntries) {
+            if (e.what == Entry::heading) {
+                table = e.sql;
+            } else if (e.what == Entry::remark) {
+                add_note(r, e.entry, e.sql);
+            } else {
+                r.push_back(Row{e.sql, e.entry, e.result, e.travel, {e.args, e.args + e.arg_count}, e.width, e.traits,
+                                e.nulls, e.summary, e.example, e.answer, table, {}});
+            }
+        }
         return r;
     }();
     return all;

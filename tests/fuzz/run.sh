@@ -3,8 +3,8 @@
 #   run.sh <build dir> <seconds> <fuzzer...>
 # Each starts from a seed corpus it generates (build/fuzz/<name>/seeds) and keeps what it
 # learns in build/fuzz/<name>/corpus; executions per entry point go to
-# build/fuzz/<name>/executions.txt. A finding stops the run with the fuzzer's report, and the
-# input that caused it is left in build/fuzz/<name>/.
+# build/fuzz/<name>/executions.txt. The targets run side by side; a finding fails the run with
+# the fuzzer's report, and the input that caused it is left in build/fuzz/<name>/.
 #
 # With BRINDLE_FUZZ_RUNS=N, each registry row of a target (legacy_fuzz, udr_fuzz) runs alone
 # for N executions (at most <seconds> each; fuzz.sh --each gives 15), from its own seeds and corpus
@@ -23,15 +23,55 @@ summary() {
           if (o > 0) printf "; %d results longer than their row promises", o
           printf "\n" }'
 }
+# One target for the given seconds; its status is the fuzzer's.
+timed() {
+  local dir="$build/fuzz/$1"
+  (cd "$dir" && BRINDLE_FUZZ_STATS="$dir/executions.txt" \
+     "$build/tests/fuzz/$1" -max_total_time="$seconds" "${opts[@]}" -print_final_stats=1 "$dir/corpus" "$dir/seeds") \
+     > "$dir/log.txt" 2>&1
+}
+# What a timed run found, or its figures; false after a finding.
+report() {
+  local dir="$build/fuzz/$1"
+  echo "== $1: $seconds s"
+  if [ "$2" != 0 ]; then
+    tail -n 100 "$dir/log.txt"
+    echo "$1: a finding (input and log in $dir)"
+    return 1
+  fi
+  grep -E '^(Done|stat::number_of_executed_units|stat::peak_rss_mb)' "$dir/log.txt" || true
+}
+# Seeds first, for every target.
+for f in "$@"; do
+  dir="$build/fuzz/$f"
+  rm -rf "$dir/seeds"
+  mkdir -p "$dir/seeds" "$dir/corpus"
+  BRINDLE_FUZZ_SEEDS="$dir/seeds" "$build/tests/fuzz/$f"
+  rm -f "$dir/executions.txt" "$dir/status"
+done
+if [ -z "$runs" ]; then
+  # The targets side by side, BRINDLE_FUZZ_JOBS (default: one a core) at a time: a fuzzer runs
+  # on one thread, so each still has a core to itself.
+  par=${BRINDLE_FUZZ_JOBS:-$(nproc 2>/dev/null || echo 1)}
+  for f in "$@"; do
+    while [ "$(jobs -rp | wc -l)" -ge "$par" ]; do sleep 1; done
+    dir="$build/fuzz/$f"
+    (status=0; timed "$f" || status=$?; echo "$status" > "$dir/status") &
+  done
+  wait
+  found=0
+  for f in "$@"; do
+    dir="$build/fuzz/$f"
+    report "$f" "$(cat "$dir/status" 2> /dev/null)" || { found=1; continue; }
+    summary "$dir/executions.txt"
+  done
+  exit $found
+fi
 found=0
 for f in "$@"; do
   dir="$build/fuzz/$f"
   exe="$build/tests/fuzz/$f"
-  rm -rf "$dir/seeds"
-  mkdir -p "$dir/seeds" "$dir/corpus"
-  BRINDLE_FUZZ_SEEDS="$dir/seeds" "$exe"
-  rm -f "$dir/executions.txt"
-  if [ -n "$runs" ] && [ "$f" != blob_fuzz ]; then
+  if [ "$f" != blob_fuzz ]; then
     rows=$(ls "$dir/seeds" | sed 's/_.*//' | sort -n | tail -1)
     echo "== $f: $((rows + 1)) rows, $runs executions each (at most $seconds s)"
     mkdir -p "$dir/findings"
@@ -49,15 +89,9 @@ for f in "$@"; do
     done
     echo "$f: $(( $(date +%s) - start )) s"
   else
-    echo "== $f: $seconds s"
-    if ! (cd "$dir" && BRINDLE_FUZZ_STATS="$dir/executions.txt" \
-           "$exe" -max_total_time="$seconds" "${opts[@]}" -print_final_stats=1 "$dir/corpus" "$dir/seeds") \
-           > "$dir/log.txt" 2>&1; then
-      tail -n 100 "$dir/log.txt"
-      echo "$f: a finding (input and log in $dir)"
-      exit 1
-    fi
-    grep -E '^(Done|stat::number_of_executed_units|stat::peak_rss_mb)' "$dir/log.txt" || true
+    status=0
+    timed "$f" || status=$?
+    report "$f" "$status" || exit 1
   fi
   summary "$dir/executions.txt"
 done

@@ -63,7 +63,7 @@ TEST(Format, IntegerPathAndRefusedFormats) {
     for (const auto& [x, fmt, want] : via_int) EXPECT_EQ(f2s(x, fmt), want) << fmt << " " << x;
     EXPECT_EQ(i2s(5, "no conversion"), "no conversion");
     EXPECT_EQ(i2s(5, "n=%d%%"), "n=5%");
-    EXPECT_EQ(i2s(7, "%1000d"), std::string(999, ' ') + "7");
+    EXPECT_EQ(i2s(7, "%1000d"), std::string(999, ' ').append("7"));
     for (const char* f : {"%s", "%n", "%p", "%*d", "%.*d", "%ld", "%lld", "%hd", "%hhd", "%jd", "%zd", "%td", "%qd", "%Lf",
                           "%lf", "%d %d", "%d%i", "%", "abc%", "%5", "%-", "%1$d", "%5%", "%'d", "%Id", "%C", "%S", "%m",
                           "%1001d", "%.1001d", "%99999999999999999999d", "% %", "%.0d|%#.0o|%#.0x"}) {
@@ -101,7 +101,7 @@ TEST(Misc, DomainQuotingPhoneAndCodes) {
     for (const auto& [in, want] : domains) EXPECT_EQ(text(domainfromemail(in)), want) << in;
     // At the limit: 32765 content bytes between the quotes, even mid-way through a doubled quote.
     const std::pair<std::string, std::string> quoted[] = {{"say \"hi\"", "\"say \"\"hi\"\"\""}, {"a\r\nb", "\"a\nb\""},
-        {"", "\"\""}, {std::string(32764, 'x') + "\"tail", "\"" + std::string(32764, 'x') + "\"\""},
+        {"", "\"\""}, {std::string(32764, 'x').append("\"tail"), std::string(1, '"').append(32764, 'x').append("\"\"")},
         {std::string(40000, '"'), std::string(32767, '"')}, {std::string(40000, '\r'), "\"\""}};
     for (const auto& [in, want] : quoted) EXPECT_EQ(text(excelstring(in.c_str())), want) << in.substr(0, 20);
     const std::tuple<S, int32_t, std::string> tel[] = {{"+49 (711) 123-456", 3, "+49711123***"}, {"12", 4, "****"},
