@@ -3,10 +3,12 @@
 // back through the status, and every reference taken from the engine is given back.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <utility>
 
 #include "support/fake_server.h"
+#include "support/memory.h"
 #include "udr/fb_blob.h"
 #include "udr/layout.h"
 
@@ -48,20 +50,21 @@ TEST(UdrRegistration, ARoutineTheEngineCannotDescribeMakesNoFunction) {
     Firebird::IUdrFunctionFactory* ltrim = plugin.functions.at("ltrim");
     FakeMetadata in({varchar(10)}), out({varchar(10)}), wrong({Decl{kSqlLong}});
     Context ctx;
-    {
+    // The engine fails to give the name or the messages, or there is no memory for the function.
+    for (const int why : {0, 1, 2}) {
         Routine r("ltrim", &in, &out);
-        r.name_fails = true;
+        r.name_fails = why == 0;
+        r.metadata_fails = why == 1;
         LocalStatus st;
-        EXPECT_EQ(ltrim->newItem(&st.wrapper, &ctx, &r), nullptr);
-        EXPECT_TRUE(st.errors() && says(st.wrapper.getErrors(), isc_io_error));
+        {
+            std::optional<RefuseNew> refuse;
+            if (why == 2) refuse.emplace();
+            EXPECT_EQ(ltrim->newItem(&st.wrapper, &ctx, &r), nullptr) << why;
+        }
+        EXPECT_TRUE(st.errors() && says(st.wrapper.getErrors(), why == 2 ? isc_virmemexh : isc_io_error)) << why;
     }
-    {
-        Routine r("ltrim", &in, &out);
-        r.metadata_fails = true;
-        LocalStatus st;
-        EXPECT_EQ(ltrim->newItem(&st.wrapper, &ctx, &r), nullptr);
-        EXPECT_TRUE(st.errors() && says(st.wrapper.getErrors(), isc_io_error));
-    }
+    EXPECT_EQ(in.refs(), 1);  // each description given back
+    EXPECT_EQ(out.refs(), 1);
     // No name from the engine: the function goes by its SQL name, and a declaration that
     // disagrees is refused at each call under that name.
     Routine r("ltrim", &wrong, &out);
