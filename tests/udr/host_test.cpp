@@ -177,31 +177,79 @@ TEST(UdrBlobHost, AfterAFailureBlobsAreOnlyReleased) {
     EXPECT_EQ(none.segment_count(), 0);
     EXPECT_FALSE(none.read(buf, sizeof buf, n));
     EXPECT_TRUE(none.close());
+    udr::FbBlobOut loose;  // nowhere to create a blob: nothing written, nothing to hand back
+    BlobId id{};
+    EXPECT_FALSE(loose.write("a", 1));
+    EXPECT_FALSE(loose.finish(&id));
+    EXPECT_TRUE(loose.finish(nullptr));
 
     Context ctx;
     udr::FbBlobOut out;
     out.attach(&ctx.attachment, &ctx.transaction, &failed);
     EXPECT_FALSE(out.write("a", 1));
-    BlobId id{};
-    EXPECT_FALSE(out.finish(true, &id));
+    EXPECT_FALSE(out.finish(&id));
     EXPECT_TRUE(ctx.attachment.created.empty());
     udr::FbBlobOut made;
     made.attach(&ctx.attachment, &ctx.transaction, &healthy);
     EXPECT_FALSE(made.write("x", frame::kMaxSegment + 1));  // more than one segment holds: not asked
     EXPECT_TRUE(ctx.attachment.created.empty());
     EXPECT_TRUE(made.write(nullptr, 0));  // an empty segment
-    EXPECT_TRUE(made.finish(true, &id));
+    EXPECT_TRUE(made.finish(&id));
     ASSERT_EQ(ctx.attachment.created.size(), 1u);
     EXPECT_TRUE(ctx.attachment.created[0]->closed());
     EXPECT_FALSE(healthy.failed);
 }
 
+// The counts as the engine writes them: in any width of bytes (a short one sign-extended, only
+// the first eight of a long one), and none after an item that ends the answer. A read without
+// room reads nothing.
+TEST(UdrBlobHost, CountsInEveryWidthTheEngineWritesThem) {
+    struct Case {
+        Lies lies;
+        int64_t total, segments, longest;
+    };
+    const Case cases[] = {
+        {{}, 5, 2, 3},
+        {{.info = 1, .claimed = -2, .width = 2}, 5, -2, -2},
+        {{.info = 1, .claimed = -2, .width = 8}, 5, -2, -2},
+        {{.width = 9}, 5, 2, 3},
+        {{.width = 18}, 5, 2, 3},  // the three items fill the answer: no room for its end
+        {{.width = 0}, 0, 0, 0},
+        {{.info = 2}, 5, 0, 0},
+        {{.info = 5}, 5, 0, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "width " << int{c.lies.width} << ", lie " << int{c.lies.info});
+        LocalStatus st;
+        udr::BlobStatus healthy{&st.wrapper};
+        Blob blob({"abc", "de"}, c.lies);
+        udr::FbBlobIn in;
+        in.attach(&blob, &healthy);
+        EXPECT_EQ(in.total_length(), c.total);
+        EXPECT_EQ(in.segment_count(), c.segments);
+        EXPECT_EQ(in.max_segment(), c.longest);
+        char buf[8];
+        std::size_t n = 9;
+        EXPECT_FALSE(in.read(nullptr, sizeof buf, n));
+        EXPECT_FALSE(in.read(buf, 0, n));
+        EXPECT_EQ(n, 0u);
+        ASSERT_TRUE(in.read(buf, sizeof buf, n));
+        EXPECT_EQ(std::string(buf, n), "abc");
+        EXPECT_TRUE(in.close());
+        EXPECT_TRUE(blob.closed());
+        EXPECT_FALSE(healthy.failed);
+    }
+}
+
 TEST(UdrBlobHost, NoTransactionMeansNoBlobsAndTheAttachmentGivenBack) {
-    for (const bool with_error : {true, false}) {
-        SCOPED_TRACE(with_error ? "getTransaction fails" : "getTransaction hands back nothing");
+    for (const int lie : {0, 1, 2}) {
+        SCOPED_TRACE(lie == 0 ? "getTransaction fails" : lie == 1 ? "getTransaction hands back nothing"
+                                                                 : "getAttachment hands back nothing");
+        const bool with_error = lie == 0;
         Context ctx;
-        ctx.transaction_fails = with_error;
-        ctx.no_transaction = !with_error;
+        ctx.transaction_fails = lie == 0;
+        ctx.no_transaction = lie == 1;
+        ctx.no_attachment = lie == 2;
         ctx.attachment.inputs.push_back(std::make_unique<Blob>(std::vector<std::string>{"abc"}, Lies{}));
         ctx.attachment.opened.push_back(false);
         {
@@ -228,6 +276,7 @@ TEST(UdrBlobHost, AtMostOneBlobPerArgumentAndAnUnwrittenOutputIsNoBlob) {
     }
     {
         udr::FbBlobHost host(&ctx);
+        EXPECT_EQ(host.errors(), nullptr);  // nothing asked yet
         for (uint32_t i = 1; i <= udr::kMaxArgs; ++i) EXPECT_NE(host.open(BlobId{0, i}), nullptr) << i;
         EXPECT_EQ(host.open(BlobId{0, udr::kMaxArgs + 1}), nullptr);
         EXPECT_FALSE(host.failed());  // a refusal of ours, not the engine's failure
@@ -243,7 +292,13 @@ TEST(UdrBlobHost, AtMostOneBlobPerArgumentAndAnUnwrittenOutputIsNoBlob) {
         ASSERT_EQ(ctx.attachment.created.size(), 1u);
         EXPECT_TRUE(ctx.attachment.created[0]->closed());
         EXPECT_EQ(id.low, 1u);
+        frame::BlobOut* left = host.create();  // written to, never handed back: cancelled at the end
+        ASSERT_NE(left, nullptr);
+        EXPECT_TRUE(left->write("x", 1));
     }
+    ASSERT_EQ(ctx.attachment.created.size(), 2u);
+    EXPECT_TRUE(ctx.attachment.created[1]->cancelled());
+    EXPECT_EQ(ctx.attachment.created[1]->refs(), 0);
     for (std::size_t i = 0; i < udr::kMaxArgs; ++i) EXPECT_EQ(ctx.attachment.inputs[i]->refs(), 0) << i;
     EXPECT_FALSE(ctx.attachment.opened[udr::kMaxArgs]);  // the one refused was never asked for
     EXPECT_EQ(ctx.attachment.refs(), 1);
