@@ -421,8 +421,33 @@ private:
     int refs_ = 1;
 };
 
+// The master interface as a call sees it: statuses from the client library's, or none when
+// told; nothing else is asked of it.
+class Master final : public Firebird::IMasterImpl<Master, Status> {
+public:
+    bool no_status = false;
+
+    Firebird::IStatus* getStatus() override {
+        return no_status ? nullptr : Firebird::fb_get_master_interface()->getStatus();
+    }
+    Firebird::IProvider* getDispatcher() override { return nullptr; }
+    Firebird::IPluginManager* getPluginManager() override { return nullptr; }
+    Firebird::ITimerControl* getTimerControl() override { return nullptr; }
+    Firebird::IDtc* getDtc() override { return nullptr; }
+    Firebird::IAttachment* registerAttachment(Firebird::IProvider*, Firebird::IAttachment*) override { return nullptr; }
+    Firebird::ITransaction* registerTransaction(Firebird::IAttachment*, Firebird::ITransaction*) override {
+        return nullptr;
+    }
+    Firebird::IMetadataBuilder* getMetadataBuilder(Status*, unsigned) override { return nullptr; }
+    int serverMode(int) override { return 0; }
+    Firebird::IUtil* getUtilInterface() override { return nullptr; }
+    Firebird::IConfigManager* getConfigManager() override { return nullptr; }
+    FB_BOOLEAN getProcessExiting() override { return FB_FALSE; }
+};
+
 class Context final : public Firebird::IExternalContextImpl<Context, Status> {
 public:
+    Master master;
     Attachment attachment;
     Transaction transaction;
     bool fails = false;               // getAttachment fails
@@ -430,7 +455,7 @@ public:
     bool no_transaction = false;      // getTransaction hands back nothing, without an error
     bool no_attachment = false;       // getAttachment hands back nothing, without an error
 
-    Firebird::IMaster* getMaster() override { return Firebird::fb_get_master_interface(); }
+    Firebird::IMaster* getMaster() override { return &master; }
     Firebird::IExternalEngine* getEngine(Status*) override { return nullptr; }
     Firebird::IAttachment* getAttachment(Status* status) override {
         if (fails) set_error(status);

@@ -242,14 +242,16 @@ TEST(UdrBlobHost, CountsInEveryWidthTheEngineWritesThem) {
 }
 
 TEST(UdrBlobHost, NoTransactionMeansNoBlobsAndTheAttachmentGivenBack) {
-    for (const int lie : {0, 1, 2}) {
-        SCOPED_TRACE(lie == 0 ? "getTransaction fails" : lie == 1 ? "getTransaction hands back nothing"
-                                                                 : "getAttachment hands back nothing");
+    const char* const lies[] = {"getTransaction fails", "getTransaction hands back nothing",
+                                "getAttachment hands back nothing", "no status to ask with"};
+    for (int lie = 0; lie < 4; ++lie) {
+        SCOPED_TRACE(lies[lie]);
         const bool with_error = lie == 0;
         Context ctx;
         ctx.transaction_fails = lie == 0;
         ctx.no_transaction = lie == 1;
         ctx.no_attachment = lie == 2;
+        ctx.master.no_status = lie == 3;
         ctx.attachment.inputs.push_back(std::make_unique<Blob>(std::vector<std::string>{"abc"}, Lies{}));
         ctx.attachment.opened.push_back(false);
         {
