@@ -497,7 +497,11 @@ public:
         in_->addRef();
         return in_;
     }
-    Firebird::IMessageMetadata* getOutputMetadata(Status*) const override {
+    Firebird::IMessageMetadata* getOutputMetadata(Status* status) const override {
+        if (output_fails) {
+            set_error(status);
+            return nullptr;
+        }
         out_->addRef();
         return out_;
     }
@@ -505,7 +509,7 @@ public:
     const char* getTriggerTable(Status*) const override { return nullptr; }
     unsigned getTriggerType(Status*) const override { return 0; }
 
-    bool name_fails = false, name_null = false, metadata_fails = false;
+    bool name_fails = false, name_null = false, metadata_fails = false, output_fails = false;
 
 private:
     const char* name_;

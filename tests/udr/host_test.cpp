@@ -50,11 +50,12 @@ TEST(UdrRegistration, ARoutineTheEngineCannotDescribeMakesNoFunction) {
     Firebird::IUdrFunctionFactory* ltrim = plugin.functions.at("ltrim");
     FakeMetadata in({varchar(10)}), out({varchar(10)}), wrong({Decl{kSqlLong}});
     Context ctx;
-    // The engine fails to give the name or the messages, or there is no memory for the function.
-    for (const int why : {0, 1, 2}) {
+    // The engine fails to give the name or a message, or there is no memory for the function.
+    for (const int why : {0, 1, 2, 3}) {
         Routine r("ltrim", &in, &out);
         r.name_fails = why == 0;
         r.metadata_fails = why == 1;
+        r.output_fails = why == 3;
         LocalStatus st;
         {
             std::optional<RefuseNew> refuse;
@@ -102,6 +103,10 @@ TEST(UdrLayout, MetadataTheEngineCannotReadGivesNoLayout) {
     LocalStatus st;
     EXPECT_TRUE(udr::read_message(&st.wrapper, nullptr, fields, udr::kMaxArgs, count, length, why, sizeof why));
     EXPECT_EQ(count + length, 0u);  // no metadata: no fields
+    meta.fail_at = -1;
+    why[0] = 'x';
+    EXPECT_FALSE(udr::read_message(&st.wrapper, &meta, fields, 1, count, length, why, 0));  // two fields
+    EXPECT_TRUE(why[0] == 'x' && !st.errors());  // no room to say why: nothing written
 
     FakeMetadata in({Decl{kSqlLong}}), none({}), two({Decl{kSqlLong}, Decl{kSqlLong}});
     for (FakeMetadata* out : {&none, &two}) {
