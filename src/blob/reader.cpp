@@ -50,10 +50,9 @@ bool SegmentReader::next(char* buf, std::size_t cap, std::size_t& got) noexcept 
 
 HeapText::~HeapText() { frame::give_memory(buf_); }
 
-bool HeapText::grow(std::size_t want, std::size_t limit) noexcept {
+bool HeapText::grow(std::size_t limit) noexcept {
     std::size_t n = cap_ == 0 ? kFirstChunk : (cap_ <= limit / 2 ? cap_ * 2 : limit);
     if (n > limit) n = limit;
-    if (n < want) n = want;
     void* p = frame::resize_memory(buf_, n);
     if (p == nullptr) return false;
     buf_ = static_cast<char*>(p);
@@ -68,7 +67,7 @@ bool HeapText::read(frame::BlobIn& b) noexcept {
     const std::size_t limit = r.limit();
     bool nul = false;
     while (len_ < limit) {
-        if (len_ == cap_ && !grow(len_ + 1, limit)) {
+        if (len_ == cap_ && !grow(limit)) {
             b.note_no_memory();
             frame::give_memory(buf_);
             buf_ = nullptr;
@@ -95,8 +94,7 @@ bool HeapText::read(frame::BlobIn& b) noexcept {
 bool write_piece(frame::TextOut& out, frame::BlobIn& b, std::size_t start, std::size_t count) noexcept {
     const std::size_t room = out.room();
     const std::size_t limit = length_limit(b);
-    if (count == 0 || start >= limit) return true;
-    if (count > limit - start) count = limit - start;
+    if (count == 0) return true;  // else start + count <= limit, as the caller clamped them
     std::size_t want = count < room ? count : room;
     // A piece longer than the room: the byte just past the room is looked at too, to tell a
     // piece that is really cut from one that ends (at a NUL or the trimmed end) within it.
@@ -112,7 +110,7 @@ bool write_piece(frame::TextOut& out, frame::BlobIn& b, std::size_t start, std::
     if (want > 0) {
         span = out.reserve(want);
         want = span.size;  // 0 when the writer has no buffer
-        if (want == 0 || span.data == nullptr) {
+        if (want == 0) {
             frame::give_memory(scratch);
             return true;
         }

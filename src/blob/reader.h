@@ -80,7 +80,9 @@ public:
     std::size_t capacity() const noexcept { return cap_; }
 
 private:
-    bool grow(std::size_t want, std::size_t limit) noexcept;
+    // Doubles the buffer (or takes its first chunk), up to limit: more than the length as long
+    // as the length is below the limit.
+    bool grow(std::size_t limit) noexcept;
 
     char* buf_ = nullptr;
     std::size_t cap_ = 0;

@@ -93,10 +93,10 @@ public:
     void note_clamped() noexcept { cut_ = true; }
     // True when the writer could not obtain its buffer, or the routine could not have the
     // working memory it needs (note_no_memory()).
-    bool failed() const noexcept { return no_memory_ || (failed_ && buf_ == nullptr); }
+    bool failed() const noexcept { return no_memory_ || failed_; }
     void note_no_memory() noexcept { no_memory_ = true; }
     // Obtains the buffer now if the writer has none yet; false when it cannot be had.
-    bool ready() noexcept { return buf_ != nullptr || open(); }
+    bool ready() noexcept { return open(); }
     void truncate(std::size_t n) noexcept {
         if (n < len_) len_ = n;
     }

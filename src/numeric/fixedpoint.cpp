@@ -68,7 +68,7 @@ bool fixedpointlang(frame::TextOut& out, std::size_t limit, double value, int32_
 
     for (std::size_t i = 0; i < total && !out.exhausted(); ++i) {
         const char ch = i < printed ? plain[i] : '0';
-        if (ch == '.' || ch == ',') {
+        if (ch == '.') {  // the only mark put_fixed writes
             out.append(decsep);
         } else {
             out.put(ch);

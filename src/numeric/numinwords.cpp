@@ -24,11 +24,10 @@ bool numinwords(frame::TextOut& out, double value, int32_t decimals, std::string
     char buf[340];  // sign, the 309 integer digits of DBL_MAX, point and 10 decimals
     const auto r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, 10);
     if (r.ec != std::errc()) return false;
+    // An optional minus, digits, a point and ten decimals.
     std::string_view text(buf, static_cast<std::size_t>(r.ptr - buf));
     const std::size_t point = text.find('.');
-    if (point != std::string_view::npos) {
-        text = text.substr(0, decimals > 0 ? point + 1 + static_cast<std::size_t>(decimals) : point);
-    }
+    text = text.substr(0, decimals > 0 ? point + 1 + static_cast<std::size_t>(decimals) : point);
 
     const int32_t lang = decode_language(code);
     if (lang < 0) {
@@ -36,7 +35,7 @@ bool numinwords(frame::TextOut& out, double value, int32_t decimals, std::string
         return true;
     }
 
-    bool negative = !text.empty() && text[0] == '-';
+    bool negative = text[0] == '-';
     if (negative) {
         text.remove_prefix(1);
         negative = text.find_first_of("123456789") != std::string_view::npos;
@@ -46,8 +45,7 @@ bool numinwords(frame::TextOut& out, double value, int32_t decimals, std::string
     if (negative) out.put('-');
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
-        if (c == '.' || c == ',') out.append(words[kPointWord]);
-        else if (c >= '0' && c <= '9') out.append(words[c - '0']);
+        out.append(c == '.' ? words[kPointWord] : words[c - '0']);
         if (i + 1 < text.size()) out.put('-');
     }
     out.append("***");

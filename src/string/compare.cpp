@@ -40,7 +40,7 @@ long magnitude_sign(const char* p, const char* end, bool hex) noexcept {
     long e = 0;
     bool neg = false;
     if (p < end && (*p == '+' || *p == '-')) neg = *p++ == '-';
-    for (; p < end && frame::is_digit(*p); ++p) {
+    for (; p < end; ++p) {  // the exponent's digits: the range is what the conversion took
         if (e < 100000000) e = e * 10 + (*p - '0');
     }
     if (hex) lead *= 4;

@@ -90,7 +90,8 @@ bool FbBlobOut::write(const char* data, std::size_t n) noexcept {
     return !status_->check();
 }
 
-bool FbBlobOut::finish(bool keep, BlobId* id) noexcept {
+bool FbBlobOut::finish(BlobId* id) noexcept {
+    const bool keep = id != nullptr;
     if (keep && !open()) return false;
     if (blob_ == nullptr) return !keep;
     Firebird::IBlob* b = blob_;
@@ -108,16 +109,17 @@ bool FbBlobOut::finish(bool keep, BlobId* id) noexcept {
         b->release();
         return false;
     }
-    if (keep && id != nullptr) std::memcpy(id, &id_, sizeof *id);
+    if (keep) std::memcpy(id, &id_, sizeof *id);
     return true;
 }
 
+// Takes a status, the attachment and the transaction on first use. Without a status the host
+// fails with no errors to give.
 bool FbBlobHost::start() noexcept {
-    if (status_.status != nullptr) return !status_.failed;
-    if (start_failed_) return false;
+    if (status_.status != nullptr || status_.failed) return !status_.failed;
     raw_ = context_->getMaster()->getStatus();
     if (raw_ == nullptr) {
-        start_failed_ = true;
+        status_.failed = true;
         return false;
     }
     wrapper_.emplace(raw_);
@@ -156,10 +158,10 @@ frame::BlobOut* FbBlobHost::create() noexcept {
 bool FbBlobHost::finish_out(bool keep, BlobId& id) noexcept {
     if (!out_open_) return false;
     out_open_ = false;
-    return out_.finish(keep, &id);
+    return out_.finish(keep ? &id : nullptr);
 }
 
-bool FbBlobHost::failed() const noexcept { return status_.failed || start_failed_; }
+bool FbBlobHost::failed() const noexcept { return status_.failed; }
 
 const intptr_t* FbBlobHost::errors() const noexcept {
     if (status_.status == nullptr || !status_.failed) return nullptr;
@@ -170,7 +172,7 @@ const intptr_t* FbBlobHost::errors() const noexcept {
 void FbBlobHost::close_all() noexcept {
     for (std::size_t i = 0; i < in_count_; ++i) in_[i].close();
     in_count_ = 0;
-    if (out_open_) out_.finish(false, nullptr);
+    if (out_open_) out_.finish(nullptr);
     out_open_ = false;
 }
 

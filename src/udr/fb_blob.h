@@ -65,7 +65,7 @@ public:
     FbBlobOut() noexcept = default;
     FbBlobOut(const FbBlobOut&) = delete;
     FbBlobOut& operator=(const FbBlobOut&) = delete;
-    ~FbBlobOut() { finish(false, nullptr); }
+    ~FbBlobOut() { finish(nullptr); }
 
     void attach(Firebird::IAttachment* att, Firebird::ITransaction* tra, BlobStatus* status) noexcept {
         att_ = att;
@@ -73,8 +73,9 @@ public:
         status_ = status;
     }
     bool write(const char* data, std::size_t n) noexcept override;
-    // Closes the blob and gives its id (keep), or cancels it. False on a failure.
-    bool finish(bool keep, BlobId* id) noexcept;
+    // Closes the blob and gives its id in *id, or cancels it when id is nullptr. False on a
+    // failure.
+    bool finish(BlobId* id) noexcept;
 
 private:
     bool open() noexcept;
@@ -117,7 +118,6 @@ private:
     std::size_t in_count_ = 0;
     FbBlobOut out_;
     bool out_open_ = false;
-    bool start_failed_ = false;
 };
 
 }  // namespace brindle::udr

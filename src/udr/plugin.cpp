@@ -1,14 +1,17 @@
 // The module's entry point: one function factory per registry row. A factory checks a
 // declaration against its row when the server creates the function, and the function runs
-// the row's adapter over each call's messages. Nothing escapes to the server: every failure
-// becomes the status the server reads, naming the function.
+// the row's adapter over each call's messages. Nothing here throws: every failure becomes the
+// status the server reads, naming the function.
 #include <firebird/Interface.h>
 #include <ibase.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <new>
 
+#include "convert/units.h"
+#include "frame/registry.h"
 #include "udr/adapter.h"
 #include "udr/fb_blob.h"
 #include "udr/layout.h"
@@ -22,21 +25,20 @@ namespace {
 
 // Sets an error: the given engine codes (none for a plain message), then a text naming the
 // function.
-void fail_with(Status* status, std::initializer_list<intptr_t> codes, const char* text) noexcept {
-    intptr_t v[16];
+template <typename... Code>
+void fail_with(Status* status, const char* text, Code... codes) noexcept {
+    intptr_t v[2 * sizeof...(codes) + 5];
     std::size_t n = 0;
-    for (intptr_t c : codes) {
-        if (n + 2 >= 11) break;
-        v[n++] = isc_arg_gds;
-        v[n++] = c;
-    }
+    ((v[n++] = isc_arg_gds, v[n++] = codes), ...);
     v[n++] = isc_arg_gds;
     v[n++] = isc_random;
     v[n++] = isc_arg_string;
     v[n++] = reinterpret_cast<intptr_t>(text);
-    v[n++] = isc_arg_end;
+    v[n] = isc_arg_end;
     status->setErrors(v);
 }
+
+bool failed(const Status* status) noexcept { return (status->getState() & Firebird::IStatus::STATE_ERRORS) != 0; }
 
 // The engine's own error for an infinite or undefined double result of an external function,
 // naming it as the legacy interface does ("Floating point overflow in result from UDF F_EXP").
@@ -48,16 +50,13 @@ void fail_fp(Status* status, intptr_t code, const char* name) noexcept {
 
 class Function final : public Firebird::IExternalFunctionImpl<Function, Status> {
 public:
-    Function(const Descriptor& d, const Layout& l, const char* name) noexcept
-        : desc_(d), layout_(l), blobs_(uses_blobs(d)) {
+    // A function of a row under a declaration of it. With `why` (what disagrees between the
+    // two) every call is refused with it: refusing it while the statement is prepared leaves
+    // the engine unable to commit the transaction afterwards.
+    Function(const Descriptor& d, const Layout& l, const char* name, const char* why) noexcept
+        : desc_(d), layout_(l), blobs_(uses_blobs(d)), refused_(why != nullptr) {
         std::snprintf(name_, sizeof name_, "%s", name);
-    }
-    // A function whose declaration disagrees with its entry point: every call is refused with
-    // what disagrees (refusing it while the statement is prepared leaves the engine unable to
-    // commit the transaction afterwards).
-    Function(const Descriptor& d, const char* name, const char* why) noexcept : desc_(d), refused_(true) {
-        std::snprintf(name_, sizeof name_, "%s", name);
-        std::snprintf(why_, sizeof why_, "brindle_udr: function %s: %s", name, why);
+        if (refused_) std::snprintf(why_, sizeof why_, "brindle_udr: function %s: %s", name, why);
     }
 
     void dispose() override { delete this; }
@@ -66,29 +65,25 @@ public:
 
     void execute(Status* status, IExternalContext* context, void* in, void* out) override {
         if (refused_) {
-            fail_with(status, {}, why_);
+            fail_with(status, why_);
             return;
         }
-        try {
-            if (!blobs_) {
-                // Most functions touch no blob: no blob host to build and tear down per call.
-                NoBlobs none;
-                Call c{layout_, static_cast<const unsigned char*>(in), static_cast<unsigned char*>(out), none,
-                       desc_.fallback};
-                desc_.invoke(c);
-                if (c.fail != Failure::none) report(status, c, nullptr);
-                return;
-            }
-            FbBlobHost blobs(context);
-            Call c{layout_, static_cast<const unsigned char*>(in), static_cast<unsigned char*>(out), blobs,
-                   desc_.fallback};
+        const auto* from = static_cast<const unsigned char*>(in);
+        auto* to = static_cast<unsigned char*>(out);
+        if (!blobs_) {
+            // Most functions touch no blob: no blob host to build and tear down per call.
+            NoBlobs none;
+            Call c{layout_, from, to, none, desc_.fallback};
             desc_.invoke(c);
-            blobs.close_all();
-            if (c.fail == Failure::none && blobs.failed()) c.fail = Failure::blob;
-            if (c.fail != Failure::none) report(status, c, &blobs);
-        } catch (...) {
-            fail_with(status, {}, "brindle_udr: an unexpected failure");
+            if (c.fail != Failure::none) report(status, c, nullptr);
+            return;
         }
+        FbBlobHost blobs(context);
+        Call c{layout_, from, to, blobs, desc_.fallback};
+        desc_.invoke(c);
+        blobs.close_all();
+        if (c.fail == Failure::none && blobs.failed()) c.fail = Failure::blob;
+        if (c.fail != Failure::none) report(status, c, blobs.errors());
     }
 
 private:
@@ -101,42 +96,37 @@ private:
         bool failed() const noexcept override { return false; }
     };
 
+    static bool is_blob(Kind k) noexcept { return k == Kind::blob || k == Kind::blob_n; }
     static bool uses_blobs(const Descriptor& d) noexcept {
-        if (d.result == Kind::blob || d.result == Kind::blob_n) return true;
-        for (unsigned i = 0; i < d.arg_count; ++i)
-            if (d.args[i] == Kind::blob || d.args[i] == Kind::blob_n) return true;
-        return false;
+        bool any = is_blob(d.result);
+        for (unsigned i = 0; i < d.arg_count; ++i) any |= is_blob(d.args[i]);
+        return any;
     }
 
-    void report(Status* status, const Call& c, const FbBlobHost* blobs) noexcept {
+    // Reports a failed call: a blob's failure as the engine's errors of it (when it gave any).
+    void report(Status* status, const Call& c, const intptr_t* engine_errors) noexcept {
         static thread_local char text[256];
-        switch (c.fail) {
-            case Failure::truncation:
-                std::snprintf(text, sizeof text, "%s: the result is longer than its declared %zu bytes", name_,
-                              c.expected);
-                fail_with(status, {isc_arith_except, isc_string_truncation}, text);
-                return;
-            case Failure::fp_overflow: fail_fp(status, isc_udf_fp_overflow, name_); return;
-            case Failure::fp_nan: fail_fp(status, isc_udf_fp_nan, name_); return;
-            case Failure::no_memory:
-                std::snprintf(text, sizeof text, "%s: no memory for the result", name_);
-                fail_with(status, {isc_virmemexh}, text);
-                return;
-            case Failure::blob:
-            case Failure::none: break;
+        if (c.fail == Failure::truncation) {
+            std::snprintf(text, sizeof text, "%s: the result is longer than its declared %zu bytes", name_,
+                          c.expected);
+            fail_with(status, text, isc_arith_except, isc_string_truncation);
+        } else if (c.fail == Failure::fp_overflow || c.fail == Failure::fp_nan) {
+            fail_fp(status, c.fail == Failure::fp_nan ? isc_udf_fp_nan : isc_udf_fp_overflow, name_);
+        } else if (c.fail == Failure::no_memory) {
+            std::snprintf(text, sizeof text, "%s: no memory for the result", name_);
+            fail_with(status, text, isc_virmemexh);
+        } else if (engine_errors != nullptr) {
+            status->setErrors(engine_errors);
+        } else {
+            std::snprintf(text, sizeof text, "%s: a blob could not be read or written", name_);
+            fail_with(status, text);
         }
-        if (const intptr_t* e = blobs != nullptr ? blobs->errors() : nullptr) {
-            status->setErrors(e);
-            return;
-        }
-        std::snprintf(text, sizeof text, "%s: a blob could not be read or written", name_);
-        fail_with(status, {}, text);
     }
 
     const Descriptor& desc_;
     Layout layout_;
-    bool blobs_ = true;
-    bool refused_ = false;
+    bool blobs_;
+    bool refused_;
     char name_[96];
     char why_[448] = "";
 };
@@ -151,32 +141,31 @@ public:
                Firebird::IMetadataBuilder*) override {}
 
     Firebird::IExternalFunction* newItem(Status* status, IExternalContext*, IRoutineMetadata* metadata) override {
-        try {
-            const char* name = metadata->getName(status);
-            if ((status->getState() & Firebird::IStatus::STATE_ERRORS) != 0) return nullptr;
-            if (name == nullptr) name = desc_->sql;
-            Layout layout;
-            char why[320];
-            Function* f = nullptr;
-            if (!read_layout(status, metadata, layout, why, sizeof why)) {
-                if ((status->getState() & Firebird::IStatus::STATE_ERRORS) != 0) return nullptr;
-                f = new (std::nothrow) Function(*desc_, name, why);
-            } else if (check(*desc_, layout, why, sizeof why)) {
-                f = new (std::nothrow) Function(*desc_, layout, name);
-            } else {
-                f = new (std::nothrow) Function(*desc_, name, why);
-            }
-            if (f == nullptr) fail_with(status, {isc_virmemexh}, "brindle_udr: no memory for a function");
-            return f;
-        } catch (...) {
-            fail_with(status, {}, "brindle_udr: an unexpected failure");
-        }
-        return nullptr;
+        const char* name = metadata->getName(status);
+        if (failed(status)) return nullptr;
+        if (name == nullptr) name = desc_->sql;
+        Layout layout{};
+        char why[320];
+        const bool read = read_layout(status, metadata, layout, why, sizeof why);
+        if (failed(status)) return nullptr;
+        const bool fits = read && check(*desc_, layout, why, sizeof why);
+        auto* f = new (std::nothrow) Function(*desc_, layout, name, fits ? nullptr : why);
+        if (f == nullptr) fail_with(status, "brindle_udr: no memory for a function", isc_virmemexh);
+        return f;
     }
 
 private:
     const Descriptor* desc_ = nullptr;
 };
+
+// One factory per registry row, bound to its descriptor at registration (the rows counted as
+// the descriptor table lists them).
+constexpr std::size_t kRows = 0
+#define BRINDLE_FN(...) +1
+#include "registry_all.inc"
+#undef BRINDLE_FN
+    ;
+Factory factories[kRows];
 
 // Tells the server when the module goes away without being unloaded by it.
 struct UnloadFlag {
@@ -185,7 +174,7 @@ struct UnloadFlag {
     ~UnloadFlag() {
         if (!mine && theirs != nullptr) *theirs = FB_TRUE;
     }
-};
+} unload_flag;
 
 }  // namespace
 
@@ -195,25 +184,13 @@ extern "C" __attribute__((visibility("default"))) FB_BOOLEAN* firebird_udr_plugi
                                                                                  FB_BOOLEAN* their_unload_flag,
                                                                                  Firebird::IUdrPlugin* plugin) {
     using namespace brindle::udr;
-    static UnloadFlag flag;
-    static Factory* factories = nullptr;
+    unload_flag.theirs = their_unload_flag;
     Status st(status);
-    try {
-        flag.theirs = their_unload_flag;
-        if (factories == nullptr) {
-            factories = new (std::nothrow) Factory[kTableSize];
-            if (factories == nullptr) {
-                fail_with(&st, {isc_virmemexh}, "brindle_udr: no memory for the function table");
-                return &flag.mine;
-            }
-            for (std::size_t i = 0; i < kTableSize; ++i) factories[i].bind(&kTable[i]);
-        }
-        for (std::size_t i = 0; i < kTableSize; ++i) {
-            plugin->registerFunction(&st, kTable[i].entry, &factories[i]);
-            if ((st.getState() & Firebird::IStatus::STATE_ERRORS) != 0) break;
-        }
-    } catch (...) {
-        fail_with(&st, {}, "brindle_udr: the functions could not be registered");
+    const std::size_t n = std::min(kRows, kTableSize);
+    for (std::size_t i = 0; i < n; ++i) {
+        factories[i].bind(&kTable[i]);
+        plugin->registerFunction(&st, kTable[i].entry, &factories[i]);
+        if (failed(&st)) break;
     }
-    return &flag.mine;
+    return &unload_flag.mine;
 }

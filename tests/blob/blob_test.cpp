@@ -317,15 +317,22 @@ TEST(Blob, Writing) {
 
 TEST(Blob, WriteFailures) {
     FakeBlobIn x{"ab", "cd"}, y("ef");
-    FakeBlobOut o1, o2, o3, o4;
+    FakeBlobOut o1, o2, o4;
     o1.fail_from_write(2);
     EXPECT_FALSE(b::blobcat(o1, x, y));
     EXPECT_EQ(o1.writes, 2);  // stops at the first failed segment
     o2.fail_from_write(1);
     EXPECT_FALSE(b::strblob(o2, "ab"));
-    FakeBlobIn z("ab");
-    o3.fail_from_write(2);
-    EXPECT_FALSE(b::blobcatstr(o3, z, "c"));
+    // Any failed write ends a concatenation: the first part's, the line break's, the second part's.
+    for (const long n : {1, 2, 3}) {
+        FakeBlobIn first("ab"), second("cd"), only("ab");
+        FakeBlobOut cat, catstr;
+        cat.fail_from_write(n);
+        catstr.fail_from_write(n);
+        EXPECT_FALSE(b::blobcat(cat, first, second)) << n;
+        EXPECT_FALSE(b::blobcatstr(catstr, only, "cd")) << n;
+        EXPECT_EQ(cat.writes + catstr.writes, 2 * n) << n;
+    }
     FakeBlobIn w(rep("q", 200000));
     o4.fail_from_write(2);
     EXPECT_FALSE(b::blobreplacestring(o4, w, "q", "r", 1, 0));

@@ -26,9 +26,10 @@ TEST(BlobCallback, NullRecordOrHandle) {
     EXPECT_FALSE(none.read(buf, sizeof buf, got));
     EXPECT_EQ(got, 0u);
     blobcallback r = record(nullptr);
+    r.blob_total_length = r.blob_number_segments = r.blob_max_segment = 5;  // whatever it says
     legacy::CallbackBlobIn no_handle(&r);
     EXPECT_TRUE(no_handle.is_null());
-    EXPECT_EQ(no_handle.total_length(), 0);
+    EXPECT_EQ(no_handle.total_length() + no_handle.segment_count() + no_handle.max_segment(), 0);
     EXPECT_EQ(run(b::blobaspchar, no_handle), std::nullopt);
     legacy::CallbackBlobOut out_none(nullptr), out_no_handle(&r);
     EXPECT_FALSE(out_none.write("a", 1));
@@ -44,6 +45,11 @@ TEST(BlobCallback, ReadsSegmentsAndFragments) {
     EXPECT_EQ(in.total_length(), 70009);
     EXPECT_EQ(in.segment_count(), 4);
     EXPECT_EQ(in.max_segment(), 70000);
+    char none[4];
+    std::size_t got = 9;
+    EXPECT_FALSE(in.read(nullptr, sizeof none, got));  // nowhere to put bytes: the record not asked
+    EXPECT_FALSE(in.read(none, 0, got));
+    EXPECT_TRUE(got == 0 && f.asked.empty());
     b::HeapText t;
     ASSERT_TRUE(t.read(in));
     EXPECT_EQ(t.text(), "abc" + std::string(70000, 'x') + "tail");
@@ -54,7 +60,6 @@ TEST(BlobCallback, ReadsSegmentsAndFragments) {
     blobcallback rg = record(&g);
     legacy::CallbackBlobIn ig(&rg);
     std::string big(100000, '\0');
-    std::size_t got = 0;
     EXPECT_TRUE(ig.read(big.data(), big.size(), got));
     EXPECT_EQ(got, 65535u);
     EXPECT_EQ(g.asked.back(), 65535);
@@ -82,8 +87,11 @@ TEST(BlobCallback, WritesSegments) {
     legacy::CallbackBlobOut out(&r);
     EXPECT_TRUE(out.write("ab", 2));
     EXPECT_TRUE(out.write(nullptr, 0));
+    EXPECT_TRUE(out.write(nullptr, 3));  // no bytes given: an empty segment
     EXPECT_FALSE(out.write(std::string(65536, 'z').data(), 65536));  // beyond a 16-bit length
-    EXPECT_EQ(f.put, (std::vector<std::string>{"ab", ""}));
+    EXPECT_EQ(f.put, (std::vector<std::string>{"ab", "", ""}));
+    r.blob_put_segment = nullptr;
+    EXPECT_FALSE(out.write("ab", 2));
     // A routine through both adapters: blobcat of two server blobs.
     FakeRecord x, y, o;
     x.segs = {"one", std::string(70000, '1')};

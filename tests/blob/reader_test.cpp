@@ -51,6 +51,23 @@ TEST(BlobReader, ReaderStopsBeforeTheTotalLength) {
     EXPECT_EQ(o.content(), "abcdef\r\n");         // the second pass finds the reader ended too
 }
 
+// Nowhere to put bytes: the reader asks the blob nothing and goes on after; a piece for a
+// writer without a buffer writes nothing and reads nothing.
+TEST(BlobReader, NoRoomReadsNothing) {
+    FakeBlobIn x{"abc"}, y{"abc"};
+    b::SegmentReader r(x);
+    char buf[4];
+    std::size_t got = 9;
+    EXPECT_FALSE(r.next(nullptr, sizeof buf, got));
+    EXPECT_FALSE(r.next(buf, 0, got));
+    EXPECT_EQ(got + x.reads, 0u);
+    ASSERT_TRUE(r.next(buf, sizeof buf, got));
+    EXPECT_EQ(std::string(buf, got), "abc");
+    frame::TextOut none(static_cast<char*>(nullptr), 10);
+    EXPECT_TRUE(b::write_piece(none, y, 0, 3));
+    EXPECT_EQ(none.size() + y.reads, 0u);
+}
+
 TEST(BlobReader, TotalLengthLargerThanDelivered) {
     auto lying = [] { return std::move(FakeBlobIn("abc  ").report_total(10)); };
     FakeBlobIn a = lying(), c = lying(), d = lying(), e = lying(), f = lying(), g = lying();

@@ -169,6 +169,12 @@ TEST(Parts, ComparisonsStrippingNullsAndRawExtremes) {
     const Timestamp same_second = at(2008, 5, 1, 0, 0, 0, 9999);
     EXPECT_TRUE(value(equaldate(&morning, &night)) == 1 && value(equaldatetime(&morning, &night)) == 0);
     EXPECT_EQ(value(equaldatetime(&morning, &same_second)), 1);
+    // Each part that differs alone: the month, the day, then the hour, minute and second.
+    for (const Timestamp& other : {at(2008, 6, 1), at(2008, 5, 2), at(2008, 5, 1, 1), at(2008, 5, 1, 0, 1),
+                                   at(2008, 5, 1, 0, 0, 1)}) {
+        EXPECT_EQ(value(equaldate(&morning, &other)), other.date == morning.date ? 1 : 0) << other.date;
+        EXPECT_EQ(value(equaldatetime(&morning, &other)), 0) << other.time;
+    }
     const Timestamp t = at(2008, 3, 15, 13, 45, 10, 5000);
     EXPECT_EQ(value(stripdate(&t)), at(1899, 12, 31, 13, 45, 10));
     EXPECT_EQ(value(striptime(&t)), at(2008, 3, 15));

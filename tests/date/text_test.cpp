@@ -57,6 +57,9 @@ TEST(Datetostr, TimeZoneOfTheDate) {
         {cet, kFriday, "+0100 CET"}, {cet, at(2008, 7, 1, 12), "+0200 CEST"}, {est, at(2008, 1, 1), "-0500 EST"},
         {cet, at(2008, 3, 30, 1, 59, 59), "+0100 CET"}, {cet, at(2008, 3, 30, 3), "+0200 CEST"},  // the switch
         {est, at(2008, 8, 1), "-0400 EDT"}, {"IST-5:30", kFriday, "+0530 IST"}, {"UTC0", kFriday, "+0000 UTC"},
+        {cet, at(2008, 3, 30, 2, 30), "+0200 CEST"},  // a time the switch skips
+        {"<A123456789B123456789C123456789D123456789E123456789F123456789G1234>-1", kFriday,
+         "+0100 A123456789B123456789C123456789D123456789E123456789F123456789G12"},  // names end at 63 bytes
     };
     for (const auto& c : cases) {
         Zone zone(c.tz);

@@ -43,6 +43,36 @@ TEST(Frame, ResultBlocksAndTheBoundedWriter) {
     EXPECT_EQ(text(out.finish()), std::string(frame::kTextCapacity, 'x'));
 }
 
+// Writers that cannot have a buffer (none given, no allocator, the allocator refuses) take no
+// text and hand none back; one without capacity only notes the cut; one over a given buffer
+// keeps a commit within it and hands nothing back.
+TEST(Frame, WritersWithoutBufferOrRoom) {
+    frame::TextOut none(static_cast<char*>(nullptr), 2), no_alloc(static_cast<frame::Allocator>(nullptr), 2),
+        refused = block_writer();
+    fail_allocations(true);
+    for (frame::TextOut* w : {&none, &no_alloc, &refused}) {
+        w->put('x');
+        w->fill('x', 3);
+        w->append("x");
+        EXPECT_EQ(w->reserve(1).size + w->size(), 0u);
+        EXPECT_FALSE(w->ready());
+        EXPECT_EQ(w->finish(), nullptr);
+    }
+    fail_allocations(false);
+    EXPECT_TRUE(none.failed() && refused.failed());
+    frame::TextOut zero(&legacy::block_allocator, 0);
+    zero.put('x');
+    EXPECT_TRUE(zero.cut() && zero.size() == 0);
+    EXPECT_EQ(text(zero.finish()), "");
+    char buf[4] = "abc";
+    frame::TextOut given(buf, 2);
+    EXPECT_EQ(given.reserve(5).size, 2u);
+    given.commit(5);
+    EXPECT_TRUE(given.cut() && given.size() == 2 && !given.failed());
+    EXPECT_EQ(given.finish(), nullptr);
+    EXPECT_EQ(buf[2], 'c');
+}
+
 // The version text fits the width its row declares.
 TEST(Frame, VersionWithinItsDeclaredWidth) {
 #define BRINDLE_FN(sql, entry, routine, result, travel, args, width, ...) constexpr frame::Width declared = BRW_##width;

@@ -27,7 +27,7 @@ TEST(IntegerArithmetic, DivisionBitsAndShifts) {
         EXPECT_EQ(iv(f(I(a))), want) << a;
     EXPECT_EQ(iv(r_setbit(I(0), I(31), I(1))), INT32_MIN);
     EXPECT_EQ(iv(r_setbit(I(-1), I(31), I(0))), INT32_MAX);
-    for (auto [bit, v] : {std::pair{-1, 0}, {1, 2}, {32, 1}}) EXPECT_EQ(iv(r_setbit(I(7), I(bit), I(v))), 7) << bit;
+    for (auto [bit, v] : {std::pair{-1, 0}, {1, 2}, {32, 1}, {1, -1}}) EXPECT_EQ(iv(r_setbit(I(7), I(bit), I(v))), 7) << bit;
 }
 
 TEST(FloatArithmetic, FactorialIsTheProductInDoubles) {
@@ -59,9 +59,10 @@ TEST(FloatArithmetic, DomainErrorsTrigonometryAndComparisons) {
         {maxnum, -0.0, 0.0, -0.0}, {minnum, -0.0, 0.0, -0.0}, {minnum, 3, 2, 2.0},  // ties keep the first
         {f_log, 8, 2, std::log(8.0) / std::log(2.0)}, {f_log, -8, 2, -kInf}, {f_log, 8, 1, kInf},
         {f_power, -0.0, 3, 0.0}, {f_power, 0, 0, 1.0}, {f_power, -0.0, -1, kInf}, {f_power, -8, 1.0 / 3, 0.0},
-        {f_power, -2, 3, -8.0}, {arctan2_rad, 1, 0, 1.5707963267948966}, {arctan2_rad, 0, -1, 3.141592653589793}};
+        {f_power, -2, 3, -8.0}, {f_power, -2, kInf, kInf}, {arctan2_rad, 1, 0, 1.5707963267948966}, {arctan2_rad, 0, -1, 3.141592653589793}};
     for (const auto& c : pairs) EXPECT_TRUE(Exact(c.f(D(c.x), D(c.y)), c.want)) << c.x << ", " << c.y;
     EXPECT_TRUE(std::isnan(value(f_log(D(1), D(1))).value_or(0)));
+    EXPECT_TRUE(std::isnan(value(f_power(D(0), D(std::nan("")))).value_or(0)));
     EXPECT_EQ(iv(equalfloat(D(0.1 + 0.2), D(0.3))), 0);
     EXPECT_EQ(iv(equalfloat(D(0.0), D(-0.0))), 1);
     EXPECT_EQ(iv(f_sign(D(-0.0))), 0);

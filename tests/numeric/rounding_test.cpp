@@ -8,6 +8,7 @@ using namespace brindle::test;
 TEST(Money, FormatsLikePrintfAndGroupsAfterRounding) {
     EXPECT_EQ(txt(converttodollar(D(2.675))), "$2.67");  // no rounding of its own: the double lies below
     EXPECT_EQ(txt(fixedpoint(D(1.5), I(-1))), "1.500000");  // negative precision: the default 6
+    EXPECT_EQ(txt(fixedpoint(D(-std::nan("")), I(2))) + txt(fixedpoint(D(std::nan("")), I(2))), "-nannan");
     const struct { double v; int32_t d; const char *dec, *th, *want; } cases[] = {
         {1234567.891, 2, ",", ".", "1.234.567,89"}, {-123456, 0, ".", "'", "-123'456"},
         {999.995, 2, ",", " ", "1 000,00"}, {1234567.5, 0, ",", ".", "1.234.568"},

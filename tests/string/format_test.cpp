@@ -102,7 +102,8 @@ TEST(Misc, DomainQuotingPhoneAndCodes) {
     // At the limit: 32765 content bytes between the quotes, even mid-way through a doubled quote.
     const std::pair<std::string, std::string> quoted[] = {{"say \"hi\"", "\"say \"\"hi\"\"\""}, {"a\r\nb", "\"a\nb\""},
         {"", "\"\""}, {std::string(32764, 'x').append("\"tail"), std::string(1, '"').append(32764, 'x').append("\"\"")},
-        {std::string(40000, '"'), std::string(32767, '"')}, {std::string(40000, '\r'), "\"\""}};
+        {std::string(40000, '"'), std::string(32767, '"')}, {std::string(40000, '\r'), "\"\""},
+        {std::string(32765, 'x').append("\r\r"), std::string(1, '"').append(32765, 'x').append("\"")}};
     for (const auto& [in, want] : quoted) EXPECT_EQ(text(excelstring(in.c_str())), want) << in.substr(0, 20);
     const std::tuple<S, int32_t, std::string> tel[] = {{"+49 (711) 123-456", 3, "+49711123***"}, {"12", 4, "****"},
         {"0711 / 12 34 56", 0, "0711123456"}, {"tel +49 1", 1, "+49*"}, {"1+2", 0, "12"}, {"+1", 1, "+*"},

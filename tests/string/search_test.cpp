@@ -51,7 +51,8 @@ TEST(Words, FindCountAndPick) {
     // An apostrophe starts a word after a byte that is not white space, never at the start itself;
     // a start before the text scans from its beginning.
     const std::tuple<S, int32_t, int32_t> starts[] = {{"  --ab", 0, 4}, {"...", 0, -1}, {"x'y", 1, 2}, {"x 'y", 2, 3},
-        {"'y", 0, 1}, {"ab", 5, -1}, {"--a", -5, 2}, {"'a", kMin, 1}, {"  ", -1, -1}};
+        {"'y", 0, 1}, {"ab", 5, -1}, {"--a", -5, 2}, {"'a", kMin, 1}, {"  ", -1, -1}, {"-'y", 0, 1},
+        {"- 'y", 0, 3}};
     for (const auto& [s, start, want] : starts) {
         EXPECT_EQ(value(findwordindex(s, I(start))), want) << s << " " << start;
         EXPECT_EQ(value(findwordindexnull(s, I(start))), want < 0 ? std::nullopt : std::optional(want));
@@ -64,7 +65,7 @@ TEST(Words, FindCountAndPick) {
     for (const auto& [s, seps, mode, want] : fields) EXPECT_EQ(value(r_wordcount(s, seps, I(mode))), want) << s << mode;
     const std::tuple<S, int32_t, int32_t, S> nums[] = {{"a,,b", 2, 0, "b"}, {"a,,b", 2, 1, ""}, {"a,,b", 3, 1, "b"},
         {"", 1, 0, ""}, {",,a,b", 1, 0, "a"}, {",a", 1, 1, ""}, {"a,b", 0, 0, ""}, {"a,b", -2, 1, ""}, {"a,b", 9, 0, ""},
-        {"one two;three", 3, 0, "three"}};
+        {"one two;three", 3, 0, "three"}, {"a,,", 2, 0, ""}};
     for (const auto& [s, n, mode, want] : nums) EXPECT_EQ(text(wordnum(s, I(n), ",; ", I(mode))), want) << s << " " << n;
     const char* list = "\"name=Max\"\"city=Ulm\"";
     EXPECT_EQ(text(stringlistitem(list, "city")), "city=Ulm");

@@ -196,9 +196,11 @@ struct Lies {
     bool overclaim = false;    // getSegment reports more bytes than it was asked for
     bool empty_forever = false;  // after its segments, zero-length segments without end
     uint8_t code = 0;          // 0 honest; 1 always RESULT_OK; 2 any code; 3 RESULT_NO_DATA early
-    uint8_t info = 0;          // 0 honest; 1 wrong counts; 2 truncated; 3 garbage; 4 error
+    uint8_t info = 0;          // 0 honest; 1 wrong counts; 2 truncated; 3 garbage; 4 error;
+                               // 5 an error item after the first count
     int32_t claimed = 0;       // the wrong count given
     uint32_t any_code = 0;
+    uint8_t width = 4;         // the bytes each count is written in (past 8, the last repeated)
 };
 
 class Blob final : public Firebird::IBlobImpl<Blob, Status> {
@@ -227,13 +229,13 @@ public:
             }
             if (items[i] == isc_info_blob_num_segments) v = static_cast<int64_t>(segments_.size());
             if (lies_.info == 1 && (lies_.claimed & (1 << i)) != 0) v = lies_.claimed;
-            if (at + 7 >= cap) break;
+            if (at + 3 + lies_.width >= cap) break;
             buf[at++] = items[i];
-            buf[at++] = 4;
+            buf[at++] = lies_.width;
             buf[at++] = 0;
-            for (int k = 0; k < 4; ++k) buf[at++] = static_cast<unsigned char>(v >> (8 * k));
-            if (lies_.info == 2) {
-                buf[at++] = isc_info_truncated;
+            for (int k = 0; k < lies_.width; ++k) buf[at++] = static_cast<unsigned char>(v >> (8 * std::min(k, 7)));
+            if (lies_.info == 2 || lies_.info == 5) {
+                buf[at++] = lies_.info == 2 ? isc_info_truncated : isc_info_error;
                 break;
             }
         }
@@ -303,11 +305,13 @@ private:
     std::string written_;
 };
 
-// How the call's attachment fails: at open, at create, or by handing back nothing.
+// How the call's attachment fails: at open, at create, or by handing back nothing (or a blob
+// with its error).
 struct AttachmentLies {
     bool open_fails = false, open_throws = false, open_null = false;
     bool create_fails = false, create_null = false;
-    Lies created;  // what the created blob does wrong
+    bool hand_back = false;  // a failing open or create hands back a blob all the same
+    Lies created{};  // what the created blob does wrong
 };
 
 class Transaction final : public Firebird::ITransactionImpl<Transaction, Status> {
@@ -353,17 +357,14 @@ public:
         const auto at = static_cast<std::size_t>(id->gds_quad_low) - 1;
         if (lies.open_fails || id->gds_quad_high != 0 || at >= inputs.size() || opened[at]) {
             set_error(status);
-            return nullptr;
+            return lies.hand_back && at < inputs.size() ? inputs[at].get() : nullptr;
         }
         opened[at] = true;
         return inputs[at].get();
     }
     Firebird::IBlob* createBlob(Status* status, Firebird::ITransaction*, ISC_QUAD* id, unsigned, const unsigned char*) override {
-        if (lies.create_fails) {
-            set_error(status);
-            return nullptr;
-        }
-        if (lies.create_null) return nullptr;
+        if (lies.create_fails) set_error(status);
+        if (lies.create_null || (lies.create_fails && !lies.hand_back)) return nullptr;
         created.push_back(std::make_unique<Blob>(std::vector<std::string>{}, lies.created));
         id->gds_quad_high = 0x7FFF;
         id->gds_quad_low = static_cast<ISC_ULONG>(created.size());
@@ -420,21 +421,45 @@ private:
     int refs_ = 1;
 };
 
+// The master interface as a call sees it: statuses from the client library's, or none when
+// told; nothing else is asked of it.
+class Master final : public Firebird::IMasterImpl<Master, Status> {
+public:
+    bool no_status = false;
+
+    Firebird::IStatus* getStatus() override {
+        return no_status ? nullptr : Firebird::fb_get_master_interface()->getStatus();
+    }
+    Firebird::IProvider* getDispatcher() override { return nullptr; }
+    Firebird::IPluginManager* getPluginManager() override { return nullptr; }
+    Firebird::ITimerControl* getTimerControl() override { return nullptr; }
+    Firebird::IDtc* getDtc() override { return nullptr; }
+    Firebird::IAttachment* registerAttachment(Firebird::IProvider*, Firebird::IAttachment*) override { return nullptr; }
+    Firebird::ITransaction* registerTransaction(Firebird::IAttachment*, Firebird::ITransaction*) override {
+        return nullptr;
+    }
+    Firebird::IMetadataBuilder* getMetadataBuilder(Status*, unsigned) override { return nullptr; }
+    int serverMode(int) override { return 0; }
+    Firebird::IUtil* getUtilInterface() override { return nullptr; }
+    Firebird::IConfigManager* getConfigManager() override { return nullptr; }
+    FB_BOOLEAN getProcessExiting() override { return FB_FALSE; }
+};
+
 class Context final : public Firebird::IExternalContextImpl<Context, Status> {
 public:
+    Master master;
     Attachment attachment;
     Transaction transaction;
     bool fails = false;               // getAttachment fails
     bool transaction_fails = false;   // getTransaction fails
     bool no_transaction = false;      // getTransaction hands back nothing, without an error
+    bool no_attachment = false;       // getAttachment hands back nothing, without an error
 
-    Firebird::IMaster* getMaster() override { return Firebird::fb_get_master_interface(); }
+    Firebird::IMaster* getMaster() override { return &master; }
     Firebird::IExternalEngine* getEngine(Status*) override { return nullptr; }
     Firebird::IAttachment* getAttachment(Status* status) override {
-        if (fails) {
-            set_error(status);
-            return nullptr;
-        }
+        if (fails) set_error(status);
+        if (fails || no_attachment) return nullptr;
         attachment.addRef();
         return &attachment;
     }
@@ -472,7 +497,11 @@ public:
         in_->addRef();
         return in_;
     }
-    Firebird::IMessageMetadata* getOutputMetadata(Status*) const override {
+    Firebird::IMessageMetadata* getOutputMetadata(Status* status) const override {
+        if (output_fails) {
+            set_error(status);
+            return nullptr;
+        }
         out_->addRef();
         return out_;
     }
@@ -480,7 +509,7 @@ public:
     const char* getTriggerTable(Status*) const override { return nullptr; }
     unsigned getTriggerType(Status*) const override { return 0; }
 
-    bool name_fails = false, name_null = false, metadata_fails = false;
+    bool name_fails = false, name_null = false, metadata_fails = false, output_fails = false;
 
 private:
     const char* name_;

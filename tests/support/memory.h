@@ -1,5 +1,6 @@
 // Working memory that runs out: while a RefuseMemory lives, the routines' working memory
-// (frame/memory.h) is refused after the given number of grants.
+// (frame/memory.h) is refused after the given number of grants; while a RefuseNew lives,
+// `new (std::nothrow)` finds none (memory.cpp replaces that operator in the test program).
 #pragma once
 
 #include <cstddef>
@@ -26,6 +27,15 @@ private:
     static inline long left_ = 0;
     static constexpr frame::MemorySource kRefusing{&take, &resize};
     const frame::MemorySource* saved_;
+};
+
+class RefuseNew {
+public:
+    RefuseNew() noexcept { refused = true; }
+    RefuseNew(const RefuseNew&) = delete;
+    RefuseNew& operator=(const RefuseNew&) = delete;
+    ~RefuseNew() { refused = false; }
+    static inline bool refused = false;
 };
 
 }  // namespace brindle::test

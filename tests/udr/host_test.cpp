@@ -3,10 +3,12 @@
 // back through the status, and every reference taken from the engine is given back.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <utility>
 
 #include "support/fake_server.h"
+#include "support/memory.h"
 #include "udr/fb_blob.h"
 #include "udr/layout.h"
 
@@ -48,20 +50,22 @@ TEST(UdrRegistration, ARoutineTheEngineCannotDescribeMakesNoFunction) {
     Firebird::IUdrFunctionFactory* ltrim = plugin.functions.at("ltrim");
     FakeMetadata in({varchar(10)}), out({varchar(10)}), wrong({Decl{kSqlLong}});
     Context ctx;
-    {
+    // The engine fails to give the name or a message, or there is no memory for the function.
+    for (const int why : {0, 1, 2, 3}) {
         Routine r("ltrim", &in, &out);
-        r.name_fails = true;
+        r.name_fails = why == 0;
+        r.metadata_fails = why == 1;
+        r.output_fails = why == 3;
         LocalStatus st;
-        EXPECT_EQ(ltrim->newItem(&st.wrapper, &ctx, &r), nullptr);
-        EXPECT_TRUE(st.errors() && says(st.wrapper.getErrors(), isc_io_error));
+        {
+            std::optional<RefuseNew> refuse;
+            if (why == 2) refuse.emplace();
+            EXPECT_EQ(ltrim->newItem(&st.wrapper, &ctx, &r), nullptr) << why;
+        }
+        EXPECT_TRUE(st.errors() && says(st.wrapper.getErrors(), why == 2 ? isc_virmemexh : isc_io_error)) << why;
     }
-    {
-        Routine r("ltrim", &in, &out);
-        r.metadata_fails = true;
-        LocalStatus st;
-        EXPECT_EQ(ltrim->newItem(&st.wrapper, &ctx, &r), nullptr);
-        EXPECT_TRUE(st.errors() && says(st.wrapper.getErrors(), isc_io_error));
-    }
+    EXPECT_EQ(in.refs(), 1);  // each description given back
+    EXPECT_EQ(out.refs(), 1);
     // No name from the engine: the function goes by its SQL name, and a declaration that
     // disagrees is refused at each call under that name.
     Routine r("ltrim", &wrong, &out);
@@ -99,6 +103,10 @@ TEST(UdrLayout, MetadataTheEngineCannotReadGivesNoLayout) {
     LocalStatus st;
     EXPECT_TRUE(udr::read_message(&st.wrapper, nullptr, fields, udr::kMaxArgs, count, length, why, sizeof why));
     EXPECT_EQ(count + length, 0u);  // no metadata: no fields
+    meta.fail_at = -1;
+    why[0] = 'x';
+    EXPECT_FALSE(udr::read_message(&st.wrapper, &meta, fields, 1, count, length, why, 0));  // two fields
+    EXPECT_TRUE(why[0] == 'x' && !st.errors());  // no room to say why: nothing written
 
     FakeMetadata in({Decl{kSqlLong}}), none({}), two({Decl{kSqlLong}, Decl{kSqlLong}});
     for (FakeMetadata* out : {&none, &two}) {
@@ -174,31 +182,81 @@ TEST(UdrBlobHost, AfterAFailureBlobsAreOnlyReleased) {
     EXPECT_EQ(none.segment_count(), 0);
     EXPECT_FALSE(none.read(buf, sizeof buf, n));
     EXPECT_TRUE(none.close());
+    udr::FbBlobOut loose;  // nowhere to create a blob: nothing written, nothing to hand back
+    BlobId id{};
+    EXPECT_FALSE(loose.write("a", 1));
+    EXPECT_FALSE(loose.finish(&id));
+    EXPECT_TRUE(loose.finish(nullptr));
 
     Context ctx;
     udr::FbBlobOut out;
     out.attach(&ctx.attachment, &ctx.transaction, &failed);
     EXPECT_FALSE(out.write("a", 1));
-    BlobId id{};
-    EXPECT_FALSE(out.finish(true, &id));
+    EXPECT_FALSE(out.finish(&id));
     EXPECT_TRUE(ctx.attachment.created.empty());
     udr::FbBlobOut made;
     made.attach(&ctx.attachment, &ctx.transaction, &healthy);
     EXPECT_FALSE(made.write("x", frame::kMaxSegment + 1));  // more than one segment holds: not asked
     EXPECT_TRUE(ctx.attachment.created.empty());
     EXPECT_TRUE(made.write(nullptr, 0));  // an empty segment
-    EXPECT_TRUE(made.finish(true, &id));
+    EXPECT_TRUE(made.finish(&id));
     ASSERT_EQ(ctx.attachment.created.size(), 1u);
     EXPECT_TRUE(ctx.attachment.created[0]->closed());
     EXPECT_FALSE(healthy.failed);
 }
 
+// The counts as the engine writes them: in any width of bytes (a short one sign-extended, only
+// the first eight of a long one), and none after an item that ends the answer. A read without
+// room reads nothing.
+TEST(UdrBlobHost, CountsInEveryWidthTheEngineWritesThem) {
+    struct Case {
+        Lies lies;
+        int64_t total, segments, longest;
+    };
+    const Case cases[] = {
+        {{}, 5, 2, 3},
+        {{.info = 1, .claimed = -2, .width = 2}, 5, -2, -2},
+        {{.info = 1, .claimed = -2, .width = 8}, 5, -2, -2},
+        {{.width = 9}, 5, 2, 3},
+        {{.width = 18}, 5, 2, 3},  // the three items fill the answer: no room for its end
+        {{.width = 0}, 0, 0, 0},
+        {{.info = 2}, 5, 0, 0},
+        {{.info = 5}, 5, 0, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "width " << int{c.lies.width} << ", lie " << int{c.lies.info});
+        LocalStatus st;
+        udr::BlobStatus healthy{&st.wrapper};
+        Blob blob({"abc", "de"}, c.lies);
+        udr::FbBlobIn in;
+        in.attach(&blob, &healthy);
+        EXPECT_EQ(in.total_length(), c.total);
+        EXPECT_EQ(in.segment_count(), c.segments);
+        EXPECT_EQ(in.max_segment(), c.longest);
+        char buf[8];
+        std::size_t n = 9;
+        EXPECT_FALSE(in.read(nullptr, sizeof buf, n));
+        EXPECT_FALSE(in.read(buf, 0, n));
+        EXPECT_EQ(n, 0u);
+        ASSERT_TRUE(in.read(buf, sizeof buf, n));
+        EXPECT_EQ(std::string(buf, n), "abc");
+        EXPECT_TRUE(in.close());
+        EXPECT_TRUE(blob.closed());
+        EXPECT_FALSE(healthy.failed);
+    }
+}
+
 TEST(UdrBlobHost, NoTransactionMeansNoBlobsAndTheAttachmentGivenBack) {
-    for (const bool with_error : {true, false}) {
-        SCOPED_TRACE(with_error ? "getTransaction fails" : "getTransaction hands back nothing");
+    const char* const lies[] = {"getTransaction fails", "getTransaction hands back nothing",
+                                "getAttachment hands back nothing", "no status to ask with"};
+    for (int lie = 0; lie < 4; ++lie) {
+        SCOPED_TRACE(lies[lie]);
+        const bool with_error = lie == 0;
         Context ctx;
-        ctx.transaction_fails = with_error;
-        ctx.no_transaction = !with_error;
+        ctx.transaction_fails = lie == 0;
+        ctx.no_transaction = lie == 1;
+        ctx.no_attachment = lie == 2;
+        ctx.master.no_status = lie == 3;
         ctx.attachment.inputs.push_back(std::make_unique<Blob>(std::vector<std::string>{"abc"}, Lies{}));
         ctx.attachment.opened.push_back(false);
         {
@@ -225,6 +283,7 @@ TEST(UdrBlobHost, AtMostOneBlobPerArgumentAndAnUnwrittenOutputIsNoBlob) {
     }
     {
         udr::FbBlobHost host(&ctx);
+        EXPECT_EQ(host.errors(), nullptr);  // nothing asked yet
         for (uint32_t i = 1; i <= udr::kMaxArgs; ++i) EXPECT_NE(host.open(BlobId{0, i}), nullptr) << i;
         EXPECT_EQ(host.open(BlobId{0, udr::kMaxArgs + 1}), nullptr);
         EXPECT_FALSE(host.failed());  // a refusal of ours, not the engine's failure
@@ -240,7 +299,13 @@ TEST(UdrBlobHost, AtMostOneBlobPerArgumentAndAnUnwrittenOutputIsNoBlob) {
         ASSERT_EQ(ctx.attachment.created.size(), 1u);
         EXPECT_TRUE(ctx.attachment.created[0]->closed());
         EXPECT_EQ(id.low, 1u);
+        frame::BlobOut* left = host.create();  // written to, never handed back: cancelled at the end
+        ASSERT_NE(left, nullptr);
+        EXPECT_TRUE(left->write("x", 1));
     }
+    ASSERT_EQ(ctx.attachment.created.size(), 2u);
+    EXPECT_TRUE(ctx.attachment.created[1]->cancelled());
+    EXPECT_EQ(ctx.attachment.created[1]->refs(), 0);
     for (std::size_t i = 0; i < udr::kMaxArgs; ++i) EXPECT_EQ(ctx.attachment.inputs[i]->refs(), 0) << i;
     EXPECT_FALSE(ctx.attachment.opened[udr::kMaxArgs]);  // the one refused was never asked for
     EXPECT_EQ(ctx.attachment.refs(), 1);

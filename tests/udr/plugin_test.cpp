@@ -121,10 +121,21 @@ TEST(UdrPlugin, EngineBlobFailuresComeBackAsTheEnginesErrors) {
     made.ctx.attachment.lies.create_fails = true;
     EXPECT_NE(made.call(), "");
     EXPECT_TRUE(made.said(isc_io_error));
-    made.ctx.attachment.lies = {};
-    made.ctx.attachment.lies.created = Lies{.fail_at = 1};  // its first segment fails
-    EXPECT_NE(made.call(), "");
-    EXPECT_TRUE(made.said(isc_io_error));
+    // The first segment or the close fails, or a failing create hands back a blob all the same:
+    // the engine's error, the blob released and never kept.
+    for (const AttachmentLies& lies : {AttachmentLies{.created = Lies{.fail_at = 1}},
+                                       AttachmentLies{.created = Lies{.fail_at = 2}},
+                                       AttachmentLies{.create_fails = true, .hand_back = true}}) {
+        made.ctx.attachment.lies = lies;
+        EXPECT_TRUE(!made.call().empty() && made.said(isc_io_error));
+        EXPECT_EQ(made.ctx.attachment.created.back()->refs(), 0);
+        EXPECT_FALSE(made.ctx.attachment.created.back()->closed());
+    }
+    size.ctx.fails = false;
+    size.ctx.attachment.lies = {.open_fails = true, .hand_back = true};
+    size.blob(0, {"abc"});
+    EXPECT_TRUE(!size.call().empty() && size.said(isc_io_error));
+    EXPECT_EQ(size.ctx.attachment.inputs.back()->refs(), 0);
 }
 
 TEST(UdrPlugin, BlobCountsAsTheEngineReportsThemAndLayoutsItRefuses) {

@@ -108,6 +108,9 @@ TEST(UuidText, PackingBitByBit) {
         ASSERT_EQ(uuid::uuid_from_text(t.data()), u);
         ASSERT_EQ(uuid::uuid_expand(uuid::uuid_compress(u).data()), u);
     }
+    // Short texts are read as far as they go: a group past the end is 0.
+    EXPECT_EQ(uuid::uuid_from_text("-1"), Uuid{.time_low = 0xFFFF0000});
+    EXPECT_EQ(uuid::uuid_expand("!"), Uuid{});
 }
 
 std::optional<frame::Timestamp> ts(frame::Timestamp* p) { return value(p); }
