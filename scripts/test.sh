@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # Runs every test:
-#   1. g++: the unit tests, the SQL tests through an embedded Firebird engine and a 20 s soak of
-#      each front end (scripts/soak.sh SECONDS for a long one); then the SQL suite on Firebird 5
-#      and the bound-parameter test through Firebird's Python driver (scripts/fb5.sh);
+#   1. g++: the unit tests, the SQL tests through an embedded Firebird engine and a 10 s soak of
+#      each front end (BRINDLE_SOAK_SECONDS; scripts/soak.sh SECONDS for a long one); then the
+#      SQL suite on Firebird 5 and the bound-parameter test through Firebird's Python driver
+#      (scripts/fb5.sh), beside the second build;
 #   2. g++ with AddressSanitizer and UndefinedBehaviorSanitizer: the unit tests (leaks checked)
 #      and the whole SQL suite with the sanitized module loaded into the engine;
 #   3. clang with AddressSanitizer and UndefinedBehaviorSanitizer: the unit tests, leaks checked;
 #   4. clang with ThreadSanitizer: the thread test and the random-number and UUID tests;
 #   5. a short fuzz pass over every function of both front ends and the blob reader (clang,
-#      libFuzzer), the targets side by side.
+#      libFuzzer), the targets side by side (BRINDLE_FUZZ_JOBS at a time, default all).
 # clang is the release's (14 on Debian 12, 19 on Debian 13), as scripts/deps.sh installs it;
 # every build treats warnings as errors (BRINDLE_WERROR).
 # BRINDLE_BUILD_DIR (default build) names the build folders: build, build-san, build-clang-san,
@@ -21,7 +22,8 @@ jobs=$(nproc 2>/dev/null || echo 2)
 b=${BRINDLE_BUILD_DIR:-build}
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-cmake -S . -B "$b" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRINDLE_WERROR=ON -DBRINDLE_TESTS=ON -DBRINDLE_INTEGRATION=ON -DBRINDLE_BENCH=ON > /dev/null
+cmake -S . -B "$b" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRINDLE_WERROR=ON -DBRINDLE_TESTS=ON -DBRINDLE_INTEGRATION=ON -DBRINDLE_BENCH=ON \
+  -DBRINDLE_SOAK_SECONDS="${BRINDLE_SOAK_SECONDS:-10}" > /dev/null
 cmake --build "$b" -j "$jobs"
 (cd "$b" && ctest --output-on-failure -j "$jobs")
 # The Firebird 5 leg waits mostly on the package registry and on one engine thread: it runs

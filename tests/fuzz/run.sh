@@ -50,9 +50,9 @@ for f in "$@"; do
   rm -f "$dir/executions.txt" "$dir/status"
 done
 if [ -z "$runs" ]; then
-  # The targets side by side, BRINDLE_FUZZ_JOBS (default: one a core) at a time: a fuzzer runs
-  # on one thread, so each still has a core to itself.
-  par=${BRINDLE_FUZZ_JOBS:-$(nproc 2>/dev/null || echo 1)}
+  # The targets side by side, BRINDLE_FUZZ_JOBS at a time (default: all of them; a fuzzer runs on
+  # one thread, so with fewer cores than targets each has a share of a core for the time).
+  par=${BRINDLE_FUZZ_JOBS:-$#}
   for f in "$@"; do
     while [ "$(jobs -rp | wc -l)" -ge "$par" ]; do sleep 1; done
     dir="$build/fuzz/$f"
