@@ -490,20 +490,19 @@ public:
     const char* getEntryPoint(Status*) const override { return name_; }
     const char* getBody(Status*) const override { return nullptr; }
     Firebird::IMessageMetadata* getInputMetadata(Status* status) const override {
-        if (metadata_fails) {
-            set_error(status);
-            return nullptr;
-        }
-        in_->addRef();
-        return in_;
+        return handed(status, metadata_fails, in_);
     }
     Firebird::IMessageMetadata* getOutputMetadata(Status* status) const override {
-        if (output_fails) {
+        return handed(status, output_fails, out_);
+    }
+    // A message's metadata with a reference for the caller, or the error when it fails.
+    template <typename M> static M* handed(Status* status, bool fails, M* m) {
+        if (fails) {
             set_error(status);
             return nullptr;
         }
-        out_->addRef();
-        return out_;
+        m->addRef();
+        return m;
     }
     Firebird::IMessageMetadata* getTriggerMetadata(Status*) const override { return nullptr; }
     const char* getTriggerTable(Status*) const override { return nullptr; }
